@@ -1,0 +1,47 @@
+#include "bank/exam_class.h"
+#include "bank/pool_resources.h"
+#include "engine/test_state.h"
+#include "tests/support/fixture_pool.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <windows.h>
+
+namespace {
+
+TEST(PoolResources, LocksTheFourShippedPoolsInPlace) {
+    ASSERT_EQ(LoadQuestionPools(), 1);
+    HMODULE self = GetModuleHandleA(nullptr);
+    for (int i = 0; i < PoolCount; ++i) {
+        ASSERT_NE(Pools[i].PoolBegin, nullptr) << i;
+        // Same bytes as the file that was compiled in.
+        static const char* const files[PoolCount] = {
+            "resources/pools/basic_en.txt", "resources/pools/advanced_en.txt",
+            "resources/pools/basic_fr.txt", "resources/pools/advanced_fr.txt"};
+        QuestionPool file = LoadPoolFile(files[i]);
+        ASSERT_EQ(Pools[i].PoolEnd - Pools[i].PoolBegin, file.PoolEnd - file.PoolBegin) << i;
+        EXPECT_EQ(memcmp(Pools[i].PoolBegin, file.PoolBegin, file.PoolEnd - file.PoolBegin), 0);
+        // In place: the range lies inside the loaded image.
+        EXPECT_GT((const void*)Pools[i].PoolBegin, (const void*)self);
+    }
+}
+
+TEST(PoolResources, ShippedPoolsGiveFullTestsAndBrowseLists) {
+    ASSERT_EQ(LoadQuestionPools(), 1);
+    static TestState test;
+    for (int language = LanguageEnglish; language <= LanguageFrench; ++language) {
+        SelectLanguagePools(language);
+        SectionList basic, advanced;
+        ASSERT_EQ(ReadSectionList(CurrentPools.BasicBegin, CurrentPools.BasicEnd, &basic), 1);
+        ASSERT_EQ(ReadSectionList(CurrentPools.AdvancedBegin, CurrentPools.AdvancedEnd, &advanced), 1);
+        ASSERT_EQ(GenerateTest(&test, ClassBasic, timeGetTime()), 1);
+        EXPECT_EQ(test.QuestionCount, basic.Count);
+        ASSERT_EQ(GenerateTest(&test, ClassAdvanced, timeGetTime()), 1);
+        EXPECT_EQ(test.QuestionCount, advanced.Count);
+        ASSERT_EQ(BuildBrowseList(&test, ClassBasic), 1);
+        EXPECT_GT(test.BrowseCount, 0);
+    }
+}
+
+} // namespace

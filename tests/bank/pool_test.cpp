@@ -1,0 +1,157 @@
+#include "bank/exam_class.h"
+#include "bank/pool.h"
+#include "tests/support/fixture_pool.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+
+namespace {
+
+// A pool held in an exactly sized heap block, so ASan sees any overread.
+struct HeapPool {
+    std::unique_ptr<char[]> bytes;
+    size_t size;
+    explicit HeapPool(const std::string& text) : bytes(new char[text.size() + 1]), size(text.size()) {
+        memcpy(bytes.get(), text.data(), text.size());
+    }
+    const char* begin() const { return bytes.get(); }
+    const char* end() const { return bytes.get() + size; }
+};
+
+TEST(FindInPool, FindsFirstCompleteOccurrenceOnly) {
+    HeapPool p("abcabcab");
+    EXPECT_EQ(FindInPool(p.begin(), p.end(), "abc"), p.begin());
+    EXPECT_EQ(FindInPool(p.begin() + 1, p.end(), "abc"), p.begin() + 3);
+    // "abc" starting at 6 would run past the end.
+    EXPECT_EQ(FindInPool(p.begin() + 4, p.end(), "abc"), nullptr);
+    EXPECT_EQ(FindInPool(p.begin() + 4, p.end(), "cab"), p.begin() + 5);
+    EXPECT_EQ(FindInPool(p.begin(), p.end(), "ABC"), nullptr) << "case-sensitive";
+}
+
+TEST(FindInPool, NullRangesYieldNone) {
+    HeapPool p("abc");
+    EXPECT_EQ(FindInPool(nullptr, p.end(), "a"), nullptr);
+    EXPECT_EQ(FindInPool(p.begin(), nullptr, "a"), nullptr);
+    EXPECT_EQ(FindInPool(p.end(), p.begin(), "a"), nullptr);
+    EXPECT_EQ(FindInPool(p.begin(), p.begin(), "a"), nullptr);
+}
+
+class FixturePools : public ::testing::Test {
+protected:
+    void SetUp() override {
+        InstallFixturePools();
+        ASSERT_NE(Pools[PoolBasicEn].PoolBegin, nullptr);
+        basic = Pools[PoolBasicEn];
+    }
+    QuestionPool basic;
+};
+
+TEST_F(FixturePools, SectionListInOrder) {
+    SectionList list;
+    ASSERT_EQ(ReadSectionList(basic.PoolBegin, basic.PoolEnd, &list), 1);
+    ASSERT_EQ(list.Count, 3);
+    EXPECT_STREQ(list.Codes[0], "B-001-01");
+    EXPECT_STREQ(list.Codes[1], "B-001-02");
+    EXPECT_STREQ(list.Codes[2], "B-002-01");
+}
+
+TEST_F(FixturePools, SectionPrefixFindsFirstQuestionWithFullCode) {
+    QuestionRecord r;
+    ASSERT_EQ(LookUpQuestion(basic.PoolBegin, basic.PoolEnd, "B-001-02-", &r), 1);
+    EXPECT_STREQ(r.Code, "B-001-02-01");
+    EXPECT_EQ(r.Correct, 2);
+    EXPECT_STREQ(r.Text, "First of section two\r");
+    EXPECT_STREQ(r.Answers[3], "z\r");
+}
+
+TEST_F(FixturePools, TextsKeepTheirCarriageReturn) {
+    QuestionRecord r;
+    ASSERT_EQ(LookUpQuestion(basic.PoolBegin, basic.PoolEnd, "B-001-02-02", &r), 1);
+    EXPECT_STREQ(r.Answers[0], "w\r");
+    EXPECT_STREQ(r.Answers[1], "\r") << "an empty answer line is the CR alone";
+    EXPECT_EQ(r.Correct, 0);
+}
+
+TEST_F(FixturePools, MissingCodeLeavesRecordAsItWas) {
+    QuestionRecord r;
+    memset(&r, 0x5A, sizeof r);
+    QuestionRecord before = r;
+    EXPECT_EQ(LookUpQuestion(basic.PoolBegin, basic.PoolEnd, "B-001-02-03", &r), 0);
+    EXPECT_EQ(memcmp(&r, &before, sizeof r), 0);
+}
+
+TEST_F(FixturePools, LastBlockWithoutTrailingLineReadsToTheEnd) {
+    // The last block of the fixture ends with its fourth answer line.
+    QuestionRecord r;
+    ASSERT_EQ(LookUpQuestion(basic.PoolBegin, basic.PoolEnd, "B-002-01-01", &r), 1);
+    EXPECT_STREQ(r.Answers[3], "s\r");
+}
+
+TEST(LookUpQuestion, TruncatedAndMalformedBlocksStayInBounds) {
+    QuestionRecord r;
+    HeapPool cut("B-001-01-01 (3)\r\nQuestion only");
+    ASSERT_EQ(LookUpQuestion(cut.begin(), cut.end(), "B-001-01-01", &r), 1);
+    EXPECT_EQ(r.Correct, 2);
+    EXPECT_STREQ(r.Text, "Question only");
+    EXPECT_STREQ(r.Answers[0], "");
+
+    HeapPool noParen("B-001-01-01 3\r\nQ\r\na\r\nb\r\nc\r\nd\r\n");
+    ASSERT_EQ(LookUpQuestion(noParen.begin(), noParen.end(), "B-001-01-01", &r), 1);
+    EXPECT_LT(r.Correct, 0) << "no digit, no answer can count";
+
+    HeapPool parenAtEnd("B-001-01-01 (");
+    ASSERT_EQ(LookUpQuestion(parenAtEnd.begin(), parenAtEnd.end(), "B-001-01-01", &r), 1);
+    EXPECT_LT(r.Correct, 0);
+
+    HeapPool shortCode("B-001-01");
+    EXPECT_EQ(LookUpQuestion(shortCode.begin(), shortCode.end(), "B-001-01", &r), 0);
+}
+
+TEST(LookUpQuestion, LongLinesAreCutToTheField) {
+    std::string longLine(700, 'x');
+    HeapPool p("B-001-01-01 (1)\r\n" + longLine + "\r\na\r\nb\r\nc\r\nd");
+    QuestionRecord r;
+    ASSERT_EQ(LookUpQuestion(p.begin(), p.end(), "B-001-01-01", &r), 1);
+    EXPECT_EQ(strlen(r.Text), (size_t)TextFieldSize - 1);
+    EXPECT_STREQ(r.Answers[0], "a\r");
+}
+
+TEST(ReadSectionList, CountIsBoundedAndTruncatedListsStop) {
+    SectionList list;
+    HeapPool none("no header here");
+    EXPECT_EQ(ReadSectionList(none.begin(), none.end(), &list), 0);
+
+    std::string many = "[SECTIONS]\r\n999\r\n";
+    for (int i = 0; i < 130; ++i) many += "B-001-01 ...\r\n";
+    HeapPool big(many);
+    ASSERT_EQ(ReadSectionList(big.begin(), big.end(), &list), 1);
+    EXPECT_EQ(list.Count, MaxSections);
+
+    HeapPool cut("[SECTIONS]\r\n5\r\nB-001-01 ...\r\nB-00");
+    ASSERT_EQ(ReadSectionList(cut.begin(), cut.end(), &list), 1);
+    EXPECT_EQ(list.Count, 1);
+
+    HeapPool negative("[SECTIONS]\r\n  -4\r\n");
+    ASSERT_EQ(ReadSectionList(negative.begin(), negative.end(), &list), 1);
+    EXPECT_EQ(list.Count, 0);
+}
+
+TEST(LanguageSelection, PicksThePoolsOfTheLanguage) {
+    InstallFixturePools();
+    CurrentPools = CurrentPoolCells{};
+    SelectLanguagePools(7);
+    EXPECT_EQ(CurrentPools.BasicBegin, nullptr) << "unknown language selects nothing";
+    SelectLanguagePools(LanguageFrench);
+    EXPECT_EQ(CurrentPoolOf(ClassBasic).PoolBegin, Pools[PoolBasicFr].PoolBegin);
+    EXPECT_EQ(CurrentPoolOf(ClassAdvanced).PoolEnd, Pools[PoolAdvancedFr].PoolEnd);
+    SelectLanguagePools(LanguageEnglish);
+    EXPECT_EQ(CurrentPoolOf(ClassBasic).PoolBegin, Pools[PoolBasicEn].PoolBegin);
+    EXPECT_EQ(CurrentPoolOf(5).PoolBegin, nullptr);
+    EXPECT_EQ(ExamClasses[ClassBasic].PassMark, 60);
+    EXPECT_EQ(ExamClasses[ClassAdvanced].QuestionCount, 50);
+}
+
+} // namespace
