@@ -1,0 +1,34 @@
+// The user's options, kept in the registry between runs.
+#pragma once
+
+#include <cstdint>
+
+// The platform's LOGFONTA as it lies in memory: 60 bytes, stored as is.
+struct StoredFont {
+    int32_t Height, Width, Escapement, Orientation, Weight;
+    uint8_t Italic, Underline, StrikeOut, CharSet, OutPrecision, ClipPrecision, Quality,
+        PitchAndFamily;
+    char FaceName[32];
+};
+static_assert(sizeof(StoredFont) == 60, "LOGFONTA layout");
+
+struct Options {
+    int ShowAnswerBefore;
+    int PlaySounds;
+    int ShowLogLabels;
+    int Language; // 1 English, 2 French
+    StoredFont PrintFont;
+};
+
+extern Options CurrentOptions;
+
+// Exam (1) or Browse (0); reset to Exam with the option defaults.
+enum { ModeBrowse = 0, ModeExam = 1 };
+extern int Mode;
+
+// All options to their defaults, and Mode to Exam.
+void SetDefaultOptions();
+
+// Decimal text as the store holds it: leading white space, optional sign,
+// digits; anything else gives 0. Never overflows.
+int ParseDecimal(const char* text);

@@ -1,0 +1,47 @@
+// What every skinned window shares: named properties, bitmaps by language,
+// shadowed text, notifications, tooltips and the creation operations.
+#pragma once
+
+#include <windows.h>
+
+// Integer and flag properties ("Prop_Over" ...); an absent property reads 0.
+int GetPropInt(HWND window, const char* name);
+void SetPropInt(HWND window, const char* name, int value);
+// Owned string properties ("Prop_Text", "Prop_HelpText"): a heap copy that
+// replaces and frees the previous one; null text removes it.
+void SetPropString(HWND window, const char* name, const char* text);
+const char* GetPropString(HWND window, const char* name);
+void FreePropString(HWND window, const char* name);
+// Bitmap properties: replacing deletes the previous bitmap object.
+HBITMAP GetPropBitmap(HWND window, const char* name);
+void SetPropBitmap(HWND window, const char* name, HBITMAP bitmap);
+
+// Loads bitmap number (English), or number + 1 when the language is French.
+HBITMAP LoadSkinBitmap(int number);
+
+void DrawBitmapAt(HDC dc, HBITMAP bitmap, int x, int y);
+void DrawShadowText(HDC dc, const RECT* rect, const char* text, UINT format);
+LRESULT NotifyParent(HWND control, int code);
+void RelayToTooltip(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Paints "Prop_Bitmap" at (0,0) into a window on WM_PAINT, or into the DC of
+// WM_PRINTCLIENT; every window whose face is one bitmap uses it.
+LRESULT PaintFace(HWND window, UINT message, WPARAM wParam);
+
+// Rectangles of the controls that stand in the layout table.
+struct LayoutRecord {
+    int Id, X, Y, Width, Height;
+};
+const LayoutRecord* FindLayout(int id);
+
+HWND CreateSkinButton(HWND parent, int id, DWORD style, int x, int y, int w, int h, int normal,
+                      int over, int pressed, int tooltipSlot);
+HWND CreateSkinDisplay(HWND parent, int id, DWORD style, int x, int y, int w, int h, int bitmap,
+                       int corner, int tooltipSlot);
+HWND CreateSkinLink(HWND parent, int id, DWORD style, int x, int y, int w, int h, int linkSlot);
+HWND CreateSkinLed(HWND parent, int id, DWORD style, int x, int y, int w, int h, int offBitmap,
+                   int litBitmap);
+HWND CreateSkinCheck(HWND parent, int id, DWORD style, int x, int y, int w, int h, int labelSlot);
+
+// A button at its layout-table rectangle.
+HWND CreateLayoutButton(HWND parent, int id, int normal, int over, int pressed, int tooltipSlot);
