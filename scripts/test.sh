@@ -19,4 +19,4 @@ korvane_ensure_prefix
 korvane_ensure_server
 
 echo "== test"
-ctest --test-dir "$ROOT/build/native" --output-on-failure -j "${KORVANE_JOBS:-$(nproc)}" "$@"
+ctest --test-dir "${KORVANE_BUILD:-$ROOT/build}/native" --output-on-failure -j "${KORVANE_JOBS:-$(nproc)}" "$@"
