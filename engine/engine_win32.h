@@ -29,3 +29,12 @@ void ShowSectionMenu(HWND testWindow);
 void OnSelectButtonEntered();
 // Re-reads the question on display from the current pools (language switch).
 void RereadCurrentQuestion();
+
+// The main window's WM_KEYDOWN: posts the engine message of a navigation or
+// answer key; 1 when the key was one of them.
+int HandleEngineKey(HWND mainWindow, WPARAM virtualKey);
+
+// The test window's WM_COMMAND and WM_NOTIFY for the engine's controls and
+// the section menu; 1 when handled.
+int HandleTestCommand(HWND testWindow, WPARAM wParam, LPARAM lParam);
+int HandleTestNotify(HWND testWindow, const NMHDR* header);
