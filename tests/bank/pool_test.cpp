@@ -79,7 +79,7 @@ TEST_F(FixturePools, MissingCodeLeavesRecordAsItWas) {
     QuestionRecord r;
     memset(&r, 0x5A, sizeof r);
     QuestionRecord before = r;
-    EXPECT_EQ(LookUpQuestion(basic.PoolBegin, basic.PoolEnd, "B-001-02-03", &r), 0);
+    EXPECT_EQ(LookUpQuestion(basic.PoolBegin, basic.PoolEnd, "B-001-02-05", &r), 0);
     EXPECT_EQ(memcmp(&r, &before, sizeof r), 0);
 }
 
@@ -88,6 +88,9 @@ TEST_F(FixturePools, LastBlockWithoutTrailingLineReadsToTheEnd) {
     QuestionRecord r;
     ASSERT_EQ(LookUpQuestion(basic.PoolBegin, basic.PoolEnd, "B-002-01-01", &r), 1);
     EXPECT_STREQ(r.Answers[3], "s\r");
+    // A key matching the pool's last bytes is found; one running past them is not.
+    EXPECT_EQ(FindInPool(basic.PoolBegin, basic.PoolEnd, "r\r\ns\r\n"), basic.PoolEnd - 6);
+    EXPECT_EQ(FindInPool(basic.PoolBegin, basic.PoolEnd, "r\r\ns\r\n\r"), nullptr);
 }
 
 TEST(LookUpQuestion, TruncatedAndMalformedBlocksStayInBounds) {
@@ -133,6 +136,11 @@ TEST(ReadSectionList, CountIsBoundedAndTruncatedListsStop) {
     HeapPool cut("[SECTIONS]\r\n5\r\nB-001-01 ...\r\nB-00");
     ASSERT_EQ(ReadSectionList(cut.begin(), cut.end(), &list), 1);
     EXPECT_EQ(list.Count, 1);
+
+    // A count line longer than 15 characters is cut: 15 zeros read as 0.
+    HeapPool longCount("[SECTIONS]\r\n00000000000000000003\r\nB-001-01 ...\r\n");
+    ASSERT_EQ(ReadSectionList(longCount.begin(), longCount.end(), &list), 1);
+    EXPECT_EQ(list.Count, 0);
 
     HeapPool negative("[SECTIONS]\r\n  -4\r\n");
     ASSERT_EQ(ReadSectionList(negative.begin(), negative.end(), &list), 1);
