@@ -17,9 +17,15 @@ void SetDefaultOptions() {
     Mode = ModeExam;
 }
 
+void CheckLoadedOptions(Options* options) {
+    if (options->Language != 1 && options->Language != 2) options->Language = 1;
+    options->PrintFont.FaceName[sizeof options->PrintFont.FaceName - 1] = 0;
+}
+
 int ParseDecimal(const char* text) {
     const char* p = text;
-    while (*p == ' ' || (*p >= '\t' && *p <= '\r')) ++p;
+    while (*p == ' ' || (*p >= '\t' && *p <= '\r'))
+        ++p;
     bool negative = false;
     if (*p == '+' || *p == '-') negative = *p++ == '-';
     // Saturate instead of overflowing: a hand-edited store may hold anything.

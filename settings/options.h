@@ -29,6 +29,11 @@ extern int Mode;
 // All options to their defaults, and Mode to Exam.
 void SetDefaultOptions();
 
+// Makes options read from a hand-editable store safe to use: a language other
+// than 1 and 2 becomes English, and the face name of the print font is always
+// terminated (its last byte is cut when the stored name fills all 32).
+void CheckLoadedOptions(Options* options);
+
 // Decimal text as the store holds it: leading white space, optional sign,
 // digits; anything else gives 0. Never overflows.
 int ParseDecimal(const char* text);

@@ -1,5 +1,6 @@
 #pragma once
 
-// Plays a WAVE resource asynchronously when "PlaySounds" is on; a sound that
-// cannot start at once is not played.
-void PlayResourceSound(int id);
+// Plays a WAVE resource of the program asynchronously when "PlaySounds" is on;
+// a sound that cannot start at once is not played. 1 when a sound was started
+// (callers may ignore it).
+int PlayResourceSound(int id);
