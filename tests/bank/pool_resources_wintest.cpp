@@ -31,16 +31,18 @@ TEST(PoolResources, ShippedPoolsGiveFullTestsAndBrowseLists) {
     ASSERT_EQ(LoadQuestionPools(), 1);
     static TestState test;
     for (int language = LanguageEnglish; language <= LanguageFrench; ++language) {
+        SCOPED_TRACE(language);
         SelectLanguagePools(language);
-        SectionList basic, advanced;
-        ASSERT_EQ(ReadSectionList(CurrentPools.BasicBegin, CurrentPools.BasicEnd, &basic), 1);
-        ASSERT_EQ(ReadSectionList(CurrentPools.AdvancedBegin, CurrentPools.AdvancedEnd, &advanced), 1);
         ASSERT_EQ(GenerateTest(&test, ClassBasic, timeGetTime()), 1);
-        EXPECT_EQ(test.QuestionCount, basic.Count);
+        EXPECT_EQ(test.SectionCount, 100);
+        EXPECT_EQ(test.QuestionCount, 100);
         ASSERT_EQ(GenerateTest(&test, ClassAdvanced, timeGetTime()), 1);
-        EXPECT_EQ(test.QuestionCount, advanced.Count);
+        EXPECT_EQ(test.QuestionCount, 50);
+        EXPECT_EQ(test.PassMark, 30);
         ASSERT_EQ(BuildBrowseList(&test, ClassBasic), 1);
-        EXPECT_GT(test.BrowseCount, 0);
+        EXPECT_EQ(test.BrowseCount, 958);
+        ASSERT_EQ(BuildBrowseList(&test, ClassAdvanced), 1);
+        EXPECT_EQ(test.BrowseCount, 545);
     }
 }
 
