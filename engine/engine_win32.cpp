@@ -96,6 +96,8 @@ int HandleEngineMessage(HWND mainWindow, UINT message, WPARAM, LPARAM lParam, LR
 }
 
 void StartNewTest(int classIndex) {
+    // A step still pending for the dropped test must not move the new one.
+    RemovePropA(MainWindow, PropAnswering);
     Mode = ModeExam;
     GenerateTest(&Test, classIndex, timeGetTime());
     PostToMain(MsgShowFirst, 0);
@@ -106,6 +108,8 @@ void EnterBrowseMode(HWND testWindow) {
     if (MessageBoxA(testWindow, Str(29), Str(SlotAppTitle), MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     EnterBrowse(&Test, &SavedExam, &Mode);
+    // The parked exam comes back as it was left, not one question further on.
+    RemovePropA(MainWindow, PropAnswering);
     PostToMain(MsgShowFirst, 0);
 }
 

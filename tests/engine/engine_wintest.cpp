@@ -527,6 +527,26 @@ TEST_F(EngineWindows, NewTestEndsBrowseMode) {
     EXPECT_EQ(::Test.Score, 1);
 }
 
+TEST_F(EngineWindows, AStepPendingForADroppedOrParkedTestMovesNothing) {
+    int correct = ::Test.Current.Correct;
+    Key('A' + correct);
+    ASSERT_TRUE(Answering());
+    NewTest(ClassBasic); // before the lamp of the old answer has ended
+    FinishBlink(correct);
+    EXPECT_EQ(::Test.CurrentIndex, 0) << "the new test stays on its first question";
+
+    correct = ::Test.Current.Correct;
+    Key('A' + correct);
+    ASSERT_TRUE(Answering());
+    EnterBrowse();
+    FinishBlink(correct);
+    LeaveBrowseMode();
+    PumpMessages();
+    ASSERT_EQ(Mode, ModeExam);
+    FinishBlink((correct + 1) % 4); // e.g. a hover blink after coming back
+    EXPECT_EQ(::Test.CurrentIndex, 0) << "the parked exam comes back where it was";
+}
+
 TEST_F(EngineWindows, AnswerWhileTheCorrectLampBlinksStepsWhenThatBlinkEnds) {
     TimedLamps = true;
     BlinkMs = 800; // as long as the real lamp's cycle
