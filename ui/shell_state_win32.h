@@ -21,4 +21,6 @@ extern HPEN GreenPen, GreyPen, YellowPen, WidePen;
 const COLORREF GreenColour = RGB(0, 255, 128);
 const COLORREF GreyColour = RGB(64, 64, 64);
 
-inline HWND TestWindow() { return ModuleWindows[ModuleTest]; }
+inline HWND TestWindow() {
+    return ModuleWindows[ModuleTest];
+}

@@ -2,6 +2,8 @@
 // shadowed text, notifications, tooltips and the creation operations.
 #pragma once
 
+#include "ui/layout.h"
+
 #include <windows.h>
 
 // Integer and flag properties ("Prop_Over" ...); an absent property reads 0.
@@ -28,11 +30,27 @@ void RelayToTooltip(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
 // WM_PRINTCLIENT; every window whose face is one bitmap uses it.
 LRESULT PaintFace(HWND window, UINT message, WPARAM wParam);
 
-// Rectangles of the controls that stand in the layout table.
-struct LayoutRecord {
-    int Id, X, Y, Width, Height;
-};
-const LayoutRecord* FindLayout(int id);
+// Frees everything a window owns in its properties (face bitmaps, text
+// copies) and removes every property of the scheme; for WM_NCDESTROY.
+void ReleaseSkinProps(HWND window);
+
+// Calls paint with the window's paint DC on WM_PAINT, or with the DC that
+// WM_PRINTCLIENT brings; returns the message's result.
+typedef void (*PaintRoutine)(HWND window, HDC dc);
+LRESULT PaintWith(HWND window, UINT message, WPARAM wParam, PaintRoutine paint);
+
+// The tooltip tool of a button or display: registered at creation with the
+// creation size (a warning box when the tooltip window refuses it), its text
+// given on request, removed at destruction.
+void AddControlTool(HWND control, int width, int height);
+void RemoveControlTool(HWND control);
+// When the notification is the tooltip's text request for the control's
+// tool, points its text field at text (left unchanged for null) and returns
+// 1; otherwise 0.
+int AnswerToolTextRequest(WPARAM wParam, LPARAM lParam, const char* text);
+
+// Creation operations: a visible child (WS_CHILD | WS_VISIBLE | style) of
+// parent with an empty title, then its properties; null when creation fails.
 
 HWND CreateSkinButton(HWND parent, int id, DWORD style, int x, int y, int w, int h, int normal,
                       int over, int pressed, int tooltipSlot);

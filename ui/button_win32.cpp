@@ -1,0 +1,101 @@
+// The three-state bitmap button. It is armed by hovering: it takes the mouse
+// capture when the pointer enters, so it sees the pointer leave, and only a
+// release while the pointer is over it gives its command.
+#include "app/messages.h"
+#include "app/window_procs_win32.h"
+#include "settings/sound_win32.h"
+#include "settings/strings.h"
+#include "ui/geometry.h"
+#include "ui/skin_win32.h"
+
+namespace {
+
+const char* const FaceProps[] = {"Prop_Bmp1", "Prop_Bmp2", "Prop_Bmp3"};
+const char* const ResourceProps[] = {"Prop_ResID1", "Prop_ResID2", "Prop_ResID3"};
+
+void DrawButton(HWND button, HDC dc) {
+    int face = ButtonFace(GetPropInt(button, "Prop_Over"), GetPropInt(button, "Prop_Down"));
+    DrawBitmapAt(dc, GetPropBitmap(button, FaceProps[face - 1]), 0, 0);
+}
+
+void TrackHover(HWND button, LPARAM lParam) {
+    RECT client;
+    GetClientRect(button, &client);
+    int inside = PointInClient(SplitMousePoint(lParam), client.right, client.bottom);
+    int over = GetPropInt(button, "Prop_Over");
+    if (inside && !over) {
+        InvalidateRect(button, nullptr, FALSE);
+        SetPropInt(button, "Prop_Over", 1);
+        SetCapture(button);
+        NotifyParent(button, NotifyEntered);
+    } else if (!inside && over) {
+        InvalidateRect(button, nullptr, FALSE);
+        SetPropInt(button, "Prop_Over", 0);
+        // Pressed and slid out: keep the capture so the release is seen.
+        if (GetPropInt(button, "Prop_Down") != 1) ReleaseCapture();
+        NotifyParent(button, NotifyLeft);
+    }
+}
+
+void Release(HWND button) {
+    InvalidateRect(button, nullptr, FALSE);
+    SetPropInt(button, "Prop_Down", 0);
+    if (GetPropInt(button, "Prop_Over") == 1) {
+        int id = GetDlgCtrlID(button);
+        PostMessageA(GetParent(button), WM_COMMAND, MAKEWPARAM(id, 0), (LPARAM)button);
+        PlayResourceSound(SoundClick);
+    }
+    SetPropInt(button, "Prop_Over", 0);
+    ReleaseCapture();
+    NotifyParent(button, NotifyReleased);
+}
+
+void ReloadFaces(HWND button) {
+    for (int i = 0; i < 3; ++i) {
+        // Delete first, so that the old and new faces never coexist.
+        SetPropBitmap(button, FaceProps[i], nullptr);
+        SetPropBitmap(button, FaceProps[i], LoadSkinBitmap(GetPropInt(button, ResourceProps[i])));
+    }
+    InvalidateRect(button, nullptr, FALSE);
+}
+
+} // namespace
+
+LRESULT CALLBACK ButtonWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE: {
+        const CREATESTRUCTA* create = (const CREATESTRUCTA*)lParam;
+        AddControlTool(window, create->cx, create->cy);
+        return 0;
+    }
+    case WM_DESTROY:
+        RemoveControlTool(window);
+        FreePropString(window, "Prop_HelpText");
+        return 0;
+    case WM_NCDESTROY: ReleaseSkinProps(window); break;
+    case WM_PAINT:
+    case WM_PRINTCLIENT: return PaintWith(window, message, wParam, DrawButton);
+    case WM_NOTIFY:
+        AnswerToolTextRequest(wParam, lParam, Str(GetPropInt(window, "Prop_ResID4")));
+        return 0;
+    case WM_MOUSEMOVE:
+        TrackHover(window, lParam);
+        RelayToTooltip(window, message, wParam, lParam);
+        return 0;
+    case WM_LBUTTONDOWN:
+        SetPropInt(window, "Prop_Down", 1);
+        InvalidateRect(window, nullptr, FALSE);
+        RelayToTooltip(window, message, wParam, lParam);
+        return 0;
+    case WM_LBUTTONUP:
+        Release(window);
+        RelayToTooltip(window, message, wParam, lParam);
+        return 0;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP: RelayToTooltip(window, message, wParam, lParam); return 0;
+    case MsgLanguageChanged: ReloadFaces(window); return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}

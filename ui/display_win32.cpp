@@ -1,0 +1,74 @@
+// The text display: a face bitmap with shadowed text laid over it.
+#include "app/messages.h"
+#include "app/window_procs_win32.h"
+#include "settings/strings.h"
+#include "ui/geometry.h"
+#include "ui/skin_win32.h"
+
+namespace {
+
+void DrawDisplay(HWND display, HDC dc) {
+    DrawBitmapAt(dc, GetPropBitmap(display, "Prop_Bitmap"), 0, 0);
+    const char* text = GetPropString(display, "Prop_Text");
+    if (!text) return;
+    RECT client;
+    GetClientRect(display, &client);
+    Box box = DisplayTextBox(client.right, client.bottom, GetPropInt(display, "Prop_Corner"));
+    RECT rect = {box.Left, box.Top, box.Right, box.Bottom};
+    DrawShadowText(dc, &rect, text, DT_WORDBREAK);
+}
+
+void Reload(HWND display) {
+    SetPropBitmap(display, "Prop_Bitmap", nullptr);
+    FreePropString(display, "Prop_HelpText");
+    SetPropBitmap(display, "Prop_Bitmap", LoadSkinBitmap(GetPropInt(display, "Prop_ResID1")));
+    int slot = GetPropInt(display, "Prop_ResID2");
+    if (slot != 0) SetPropString(display, "Prop_HelpText", Str(slot));
+    // The shown text belongs to the owner, which sets it again.
+    InvalidateRect(display, nullptr, FALSE);
+}
+
+} // namespace
+
+LRESULT CALLBACK DigitWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE: {
+        const CREATESTRUCTA* create = (const CREATESTRUCTA*)lParam;
+        AddControlTool(window, create->cx, create->cy);
+        return 0;
+    }
+    case WM_DESTROY:
+        RemoveControlTool(window);
+        FreePropString(window, "Prop_Text");
+        FreePropString(window, "Prop_HelpText");
+        return 0;
+    case WM_NCDESTROY: ReleaseSkinProps(window); break;
+    case WM_SETTEXT:
+        // The text lives in "Prop_Text"; the window title stays as created.
+        if (lParam) {
+            SetPropString(window, "Prop_Text", (const char*)lParam);
+            InvalidateRect(window, nullptr, FALSE);
+        }
+        return 0;
+    case WM_PAINT:
+    case WM_PRINTCLIENT: return PaintWith(window, message, wParam, DrawDisplay);
+    case WM_NOTIFY:
+        AnswerToolTextRequest(wParam, lParam, GetPropString(window, "Prop_HelpText"));
+        return 0;
+    case WM_LBUTTONDOWN:
+        NotifyParent(window, NotifyLeftPress);
+        RelayToTooltip(window, message, wParam, lParam);
+        return 0;
+    case WM_RBUTTONDOWN:
+        NotifyParent(window, NotifyRightPress);
+        RelayToTooltip(window, message, wParam, lParam);
+        return 0;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP: RelayToTooltip(window, message, wParam, lParam); return 0;
+    case MsgLanguageChanged: Reload(window); return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
