@@ -347,7 +347,9 @@ def main():
         asked = [printer_dialog("Escape") for _ in range(3)]
         check(all(asked), "All... asks for a printer three times")
         time.sleep(2.0)
-        check(cups_pdf.pdfs(queue) == before, "All... cancelled three times prints nothing")
+        # Compared as sets: an earlier document still settling may change the mtime order.
+        extra = sorted(set(cups_pdf.pdfs(queue)) - set(before))
+        check(not extra, "All... cancelled three times prints nothing %s" % extra)
         check(host.is_open(), "and leaves the print dialog open")
 
         # All... confirmed: three documents in turn.
