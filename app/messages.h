@@ -19,9 +19,9 @@ enum PrivateMessage {
 
 // Notification codes (WM_NOTIFY) of the skinned controls.
 enum NotifyCode {
-    NotifyReleased = 0,      // button: left button released on it
-    NotifyEntered = 0x1001,  // button: pointer entered; display: left press; LED: cycle ended
-    NotifyLeft = 0x1002,     // button: pointer left; display: right press
+    NotifyReleased = 0,     // button: left button released on it
+    NotifyEntered = 0x1001, // button: pointer entered; display: left press; LED: cycle ended
+    NotifyLeft = 0x1002,    // button: pointer left; display: right press
     NotifyLeftPress = 0x1001,
     NotifyRightPress = 0x1002,
     NotifyBlinkEnded = 0x1001,

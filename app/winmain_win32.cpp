@@ -1,12 +1,19 @@
-#include "bank/exam_class.h"
-#include "bank/pool_resources.h"
-#include "engine/test_state.h"
+#include "app/messages.h"
+#include "app/startup_win32.h"
+#include "app/window_procs_win32.h"
+#include "settings/sound_win32.h"
+#include "ui/shell_state_win32.h"
 
+#include <commctrl.h>
 #include <windows.h>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    if (!LoadQuestionPools()) return 1;
-    SelectLanguagePools(LanguageEnglish);
-    GenerateTest(&Test, ClassBasic, timeGetTime());
-    return 0;
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int) {
+    InitCommonControls();
+    Instance = instance;
+    if (!previous && !RegisterWindowClasses()) return -1;
+    if (!StartUp()) return -1;
+    PlayResourceSound(SoundStartup);
+    int code = RunMessageLoop();
+    ShutDown();
+    return code;
 }

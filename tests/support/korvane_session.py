@@ -1,0 +1,643 @@
+"""End-to-end harness: korvane.exe under Wine on a private Xvfb display,
+driven with xdotool as a user would, looked at with screenshots, and read
+from outside with the probe program (tests/e2e/korvane_probe.cpp).
+
+Environment (ctest sets it): KORVANE_EXE, KORVANE_SOURCE_DIR,
+KORVANE_BUILD_DIR. Everything the harness starts is stopped by its process
+id; the Wine prefix is private to the end-to-end tests and its server is
+stopped with `wineserver -k` for that prefix only. Screenshots stay in
+$KORVANE_BUILD_DIR/e2e/<suite>/.
+"""
+import ast
+import fcntl
+import os
+import re
+import select
+import shutil
+import subprocess
+import tempfile
+import threading
+import time
+import unittest
+
+from PIL import Image
+
+WINE = "/usr/lib/wine/wine64"
+WINESERVER = ("/usr/lib/wine/wineserver64" if os.path.exists("/usr/lib/wine/wineserver64")
+              else "/usr/lib/wine/wineserver")
+SCREEN = (1024, 768)
+
+SOURCE_DIR = os.environ.get("KORVANE_SOURCE_DIR",
+                            os.path.abspath(os.path.join(os.path.dirname(__file__), "..", "..")))
+BUILD_DIR = os.path.abspath(os.environ.get("KORVANE_BUILD_DIR", os.path.join(SOURCE_DIR, "build")))
+EXE = os.environ.get("KORVANE_EXE", os.path.join(BUILD_DIR, "win", "korvane.exe"))
+PROBE = os.path.join(os.path.dirname(EXE), "tests", "korvane_probe.exe")
+
+# Control ids and layout, as the interface fixes them.
+ID_QUIT, ID_MINIMISE, ID_TEST, ID_LANGUAGE = 0x1000, 0x1001, 0x1002, 0x1003
+ID_LOG, ID_OPTIONS, ID_NEW_BASIC, ID_NEW_ADVANCED = 0x1005, 0x1006, 0x1007, 0x1008
+ID_CALCULATOR, ID_ABOUT, ID_HIDE = 0x1009, 0x100A, 0x1010
+ID_MODE, ID_CLASS, ID_INDEX, ID_SCORE, ID_RESULT, ID_QUESTION = range(0x1020, 0x1026)
+ID_ANSWER_A, ID_SELECT_A, ID_LED_A = 0x1026, 0x102A, 0x102E
+ID_FIRST, ID_PREVIOUS, ID_NEXT, ID_LAST, ID_BROWSE, ID_PRINT = (
+    0x1032, 0x1033, 0x1034, 0x1035, 0x1037, 0x1038)
+ID_ABOUT_TEXT = 0x1200
+
+# x, y, w, h in the parent's client area.
+PANEL_KEYS = {
+    ID_QUIT: (68, 16, 66, 36), ID_MINIMISE: (6, 6, 28, 26), ID_TEST: (48, 66, 86, 26),
+    ID_LANGUAGE: (48, 326, 86, 26), ID_LOG: (48, 126, 86, 26), ID_OPTIONS: (48, 156, 86, 26),
+    ID_NEW_BASIC: (48, 266, 86, 26), ID_NEW_ADVANCED: (48, 296, 86, 26),
+    ID_CALCULATOR: (48, 356, 86, 26), ID_ABOUT: (48, 386, 86, 26),
+}
+BORDER_KEYS = {ID_HIDE: (6, 66, 46, 36)}
+TEST_KEYS = {
+    ID_SELECT_A: (6, 116, 36, 36), ID_SELECT_A + 1: (6, 176, 36, 36),
+    ID_SELECT_A + 2: (6, 236, 36, 36), ID_SELECT_A + 3: (6, 296, 36, 36),
+    ID_FIRST: (6, 356, 46, 28), ID_PREVIOUS: (56, 356, 46, 28), ID_NEXT: (106, 356, 46, 28),
+    ID_LAST: (156, 356, 46, 28), ID_BROWSE: (266, 356, 78, 28), ID_PRINT: (346, 356, 78, 28),
+}
+TEST_LEDS = {ID_LED_A + i: (6, 156 + 60 * i, 36, 18) for i in range(4)}
+TEST_DISPLAYS = {
+    ID_MODE: (30, 20, 60, 20), ID_CLASS: (100, 20, 80, 20), ID_INDEX: (190, 20, 80, 20),
+    ID_SCORE: (280, 20, 60, 20), ID_RESULT: (350, 20, 40, 20), ID_QUESTION: (20, 50, 400, 60),
+    ID_ANSWER_A: (50, 120, 370, 50), ID_ANSWER_A + 1: (50, 180, 370, 50),
+    ID_ANSWER_A + 2: (50, 240, 370, 50), ID_ANSWER_A + 3: (50, 300, 370, 50),
+}
+CLASSES = {"B": (100, 60), "A": (50, 30)}  # nominal questions and pass mark
+
+
+class E2EError(AssertionError):
+    pass
+
+
+def run(args, timeout=30, env=None, check=True):
+    """Runs a short command with a timeout; its output goes through a file, so
+    that a process it leaves behind cannot hold a pipe open."""
+    with tempfile.TemporaryFile() as out:
+        try:
+            proc = subprocess.run(args, stdin=subprocess.DEVNULL, stdout=out,
+                                  stderr=subprocess.STDOUT, env=env, timeout=timeout)
+        except subprocess.TimeoutExpired:
+            raise E2EError("timed out after %ss: %s" % (timeout, " ".join(map(str, args))))
+        out.seek(0)
+        text = out.read().decode("latin-1")
+    if check and proc.returncode != 0:
+        raise E2EError("%s failed (%d): %s" % (" ".join(map(str, args)), proc.returncode, text))
+    return text
+
+
+def wait_until(predicate, timeout, interval=0.05, what="condition"):
+    end = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value:
+            return value
+        if time.monotonic() > end:
+            raise E2EError("timed out waiting for " + what)
+        time.sleep(interval)
+
+
+def centre(origin, rect):
+    x, y, w, h = rect
+    return origin[0] + x + w // 2, origin[1] + y + h // 2
+
+
+# ----------------------------------------------------------- data of the build
+
+def read_strings():
+    """The two string tables, by slot, as the program holds them (Windows-1252)."""
+    path = os.path.join(SOURCE_DIR, "settings", "strings.cpp")
+    with open(path, encoding="utf-8") as f:
+        source = f.read()
+    tables = []
+    for block in re.findall(r"StringTable \w+ = \{(.*?)\n\};", source, re.S):
+        table = {}
+        for slot, literal in re.findall(r'/\*\s*(\d+)\s*\*/\s*("(?:[^"\\]|\\.)*")', block):
+            table[int(slot)] = ast.literal_eval(literal).encode("cp1252")
+        tables.append(table)
+    if len(tables) != 2:
+        raise E2EError("string tables not found in " + path)
+    return {1: tables[0], 2: tables[1]}
+
+
+class Pool:
+    """A question pool read the way the program reads it: the section list,
+    then each section's questions 01, 02 ... up to the first gap."""
+
+    FILES = {("B", 1): "basic_en.txt", ("A", 1): "advanced_en.txt",
+             ("B", 2): "basic_fr.txt", ("A", 2): "advanced_fr.txt"}
+
+    def __init__(self, letter, language):
+        path = os.path.join(SOURCE_DIR, "resources", "pools", self.FILES[(letter, language)])
+        with open(path, "rb") as f:
+            data = f.read()
+        lines = data.split(b"\n")
+        start = lines.index(b"[SECTIONS]\r")
+        count = int(lines[start + 1].strip())
+        self.sections = [lines[start + 2 + i][:8].decode("ascii") for i in range(count)]
+        self.questions = {}
+        for i, line in enumerate(lines):
+            m = re.match(rb"^([AB]-\d{3}-\d{2}-\d{2}) \(([1-4])\)", line)
+            if m and m.group(1).decode() not in self.questions:
+                self.questions[m.group(1).decode()] = (
+                    [lines[i + k].rstrip(b"\r") for k in range(1, 6)], int(m.group(2)) - 1)
+        self.browse = []
+        self.section_counts = []
+        for section in self.sections:
+            n = 0
+            while "%s-%02d" % (section, n + 1) in self.questions:
+                n += 1
+                self.browse.append("%s-%02d" % (section, n))
+            self.section_counts.append(n)
+
+    def text(self, code):
+        return self.questions[code][0][0]
+
+    def answers(self, code):
+        return self.questions[code][0][1:5]
+
+    def correct(self, code):
+        return self.questions[code][1]
+
+
+def code_from_index_display(letter, text):
+    """'12 : 4-06-05' -> (12, 'B-004-06-05')."""
+    m = re.match(r"^(\d+) : (\d-\d{2}-\d{2})$", text)
+    if not m:
+        raise E2EError("index display reads %r" % text)
+    return int(m.group(1)), "%s-00%s" % (letter, m.group(2))
+
+
+# -------------------------------------------------------------------- session
+
+class Session:
+    """One Xvfb display and the private prefix, for one test file."""
+
+    def __init__(self, name):
+        self.name = name
+        self.artifacts = os.path.join(BUILD_DIR, "e2e", name)
+        shutil.rmtree(self.artifacts, ignore_errors=True)
+        os.makedirs(self.artifacts, exist_ok=True)
+        self.prefix = os.path.join(BUILD_DIR, "wine-e2e")
+        self.browser_log = os.path.join(self.prefix, "browser.log")
+        self.xvfb = None
+        self.display = None
+        self.app = None
+        self.watchers = []
+        self.strings = read_strings()
+
+    # ---- lifecycle
+    def __enter__(self):
+        try:
+            self.start_xvfb()
+            self.ensure_prefix()
+            self.start_server()
+        except BaseException:
+            self.close()
+            raise
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+        return False
+
+    def close(self):
+        for w in list(self.watchers):
+            w.stop()
+        self.kill_app()
+        if os.path.isdir(self.prefix):
+            try:
+                run([WINESERVER, "-k"], timeout=30, env=self.env, check=False)
+            except E2EError:
+                pass
+        if self.xvfb and self.xvfb.poll() is None:
+            self.xvfb.terminate()
+            try:
+                self.xvfb.wait(10)
+            except subprocess.TimeoutExpired:
+                self.xvfb.kill()
+                self.xvfb.wait(10)
+        self.xvfb = None
+
+    def start_xvfb(self):
+        read_end, write_end = os.pipe()
+        try:
+            # -displayfd: the server picks a free display number and tells it.
+            self.xvfb = subprocess.Popen(
+                ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % SCREEN,
+                 "-nolisten", "tcp", "-br"],
+                pass_fds=(write_end,), stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                stderr=subprocess.DEVNULL, start_new_session=True)
+            os.close(write_end)
+            write_end = None
+            number = b""
+            end = time.monotonic() + 30
+            while not number.endswith(b"\n"):
+                left = end - time.monotonic()
+                if left <= 0 or not select.select([read_end], [], [], left)[0]:
+                    raise E2EError("Xvfb did not report its display")
+                chunk = os.read(read_end, 16)
+                if not chunk:
+                    raise E2EError("Xvfb ended before reporting its display")
+                number += chunk
+        finally:
+            os.close(read_end)
+            if write_end is not None:
+                os.close(write_end)
+        self.display = ":" + number.decode().strip()
+
+    @property
+    def env(self):
+        env = dict(os.environ)
+        env.update(WINEPREFIX=self.prefix, WINEARCH="win64", WINEDEBUG="-all",
+                   WINEDLLOVERRIDES="mscoree,mshtml=")
+        if self.display:
+            env["DISPLAY"] = self.display
+        return env
+
+    def ensure_prefix(self):
+        """Creates the prefix once, with the window settings the tests rely on:
+        no audio, no 2-second waits for unmanaged windows, the Liberation fonts
+        for the core faces, and a browser command that logs what it opens."""
+        os.makedirs(BUILD_DIR, exist_ok=True)
+        with open(os.path.join(BUILD_DIR, ".wine-e2e.lock"), "w") as lock:
+            fcntl.flock(lock, fcntl.LOCK_EX)
+            # The marker names the settings' version: a prefix made by an
+            # older harness is set up again.
+            ready = os.path.join(self.prefix, ".korvane-e2e-ready-1")
+            if os.path.exists(ready):
+                return
+            os.makedirs(self.prefix, exist_ok=True)
+            run([WINE, "wineboot", "--init"], timeout=300, env=self.env, check=False)
+            browser = os.path.join(self.prefix, "log-browser.sh")
+            with open(browser, "w") as f:
+                f.write('#!/bin/sh\nprintf "%%s\\n" "$*" >> "%s"\n' % self.browser_log)
+            os.chmod(browser, 0o755)
+            reg = os.path.join(self.prefix, "korvane-e2e.reg")
+            lines = ["REGEDIT4", "",
+                     r"[HKEY_CURRENT_USER\Software\Wine\Drivers]", '"Audio"=""', "",
+                     r"[HKEY_CURRENT_USER\Software\Wine\X11 Driver]", '"Managed"="N"',
+                     '"Decorated"="N"', "",
+                     r"[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]",
+                     '"Arial"="Liberation Sans"', '"Times New Roman"="Liberation Serif"',
+                     '"Times"="Liberation Serif"', '"Courier New"="Liberation Mono"', "",
+                     r"[HKEY_CURRENT_USER\Software\Wine\WineBrowser]",
+                     '"Browsers"="%s"' % browser, '"Mailers"="%s"' % browser, ""]
+            with open(reg, "w", newline="\r\n") as f:
+                f.write("\n".join(lines))
+            run([WINE, "regedit", "/S", "Z:" + reg.replace("/", "\\")], timeout=120,
+                env=self.env)
+            run([WINESERVER, "-w"], timeout=60, env=self.env, check=False)
+            open(ready, "w").close()
+
+    def start_server(self):
+        # Detached, so that no pipe of ours is inherited by the server or by
+        # the services it starts; the throwaway command starts those services.
+        subprocess.Popen([WINESERVER, "-p60"], env=self.env, stdin=subprocess.DEVNULL,
+                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                         start_new_session=True).wait(30)
+        run([WINE, "cmd.exe", "/c", "exit"], timeout=120, env=self.env, check=False)
+
+    # ---- the program
+    def reset_settings(self, language=None):
+        self.reg(["delete", r"HKCU\Software\Korvane", "/f"], check=False)
+        if language is not None:
+            self.reg(["add", r"HKCU\Software\Korvane\Options", "/v", "Language", "/t", "REG_SZ",
+                      "/d", str(language), "/f"])
+
+    def start_app(self):
+        """Starts korvane.exe as a user would and waits for its first question."""
+        if self.app and self.app.poll() is None:
+            raise E2EError("korvane.exe already runs")
+        self.app = subprocess.Popen([WINE, EXE], env=self.env, cwd=os.path.dirname(EXE),
+                                    stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                    stderr=subprocess.DEVNULL, start_new_session=True)
+
+        def ready():
+            if self.app.poll() is not None:
+                raise E2EError("korvane.exe ended at start-up with %s" % self.app.returncode)
+            w = self.windows()
+            return w["main"]["visible"] and self.texts().get(ID_INDEX)
+
+        wait_until(ready, 60, 0.2, "the first question")
+        return self.app
+
+    def wait_app_exit(self, timeout=20):
+        try:
+            return self.app.wait(timeout)
+        except subprocess.TimeoutExpired:
+            raise E2EError("korvane.exe did not end")
+
+    def kill_app(self):
+        if self.app and self.app.poll() is None:
+            self.app.kill()
+            self.app.wait(10)
+
+    # ---- probe
+    def probe(self, *args, timeout=30):
+        text = run([WINE, PROBE] + [str(a) for a in args], timeout=timeout, env=self.env)
+        return [line.split() for line in text.splitlines() if line.strip()]
+
+    def windows(self):
+        result = {}
+        for f in self.probe("windows"):
+            if f[0] == "window":
+                result[f[1]] = {"handle": f[2], "visible": f[3] == "1",
+                                "rect": tuple(int(v) for v in f[4:8])}
+        return result
+
+    def texts(self, raw=False):
+        result = {}
+        for f in self.probe("texts"):
+            if f[0] == "text":
+                data = b"" if f[2] == "-" else bytes.fromhex(f[2])
+                result[int(f[1])] = data if raw else data.decode("cp1252")
+        return result
+
+    def prop(self, role, control, name):
+        return int(self.probe("prop", role, control, name)[0][1])
+
+    def tooltips(self):
+        return [{"visible": f[1] == "1", "rect": tuple(int(v) for v in f[2:6]),
+                 "text": b"" if f[6] == "-" else bytes.fromhex(f[6])}
+                for f in self.probe("tooltip") if f[0] == "tooltip"]
+
+    def dialogs(self):
+        result = []
+        for f in self.probe("dialogs"):
+            rect = tuple(int(v) for v in f[3:7])
+            text = b"" if f[2] == "-" else bytes.fromhex(f[2])
+            if f[0] == "dialog":
+                result.append({"title": text, "rect": rect, "buttons": []})
+            elif f[0] == "button" and result:
+                result[-1]["buttons"].append({"text": text, "rect": rect})
+        return result
+
+    def menus(self):
+        return [{"visible": f[1] == "1", "rect": tuple(int(v) for v in f[2:6])}
+                for f in self.probe("menu") if f[0] == "menu"]
+
+    def watch(self, ms):
+        return Watcher(self, ms)
+
+    # ---- registry
+    def reg(self, args, check=True):
+        return run([WINE, "reg"] + args, timeout=30, env=self.env, check=check)
+
+    def registry(self, key):
+        """{value name: (type, data)} of a key; {} when it does not exist."""
+        out = self.reg(["query", key], check=False)
+        values = {}
+        for line in out.splitlines():
+            m = re.match(r"^\s+(\S+)\s+(REG_\w+)\s*(.*?)\s*$", line)
+            if m:
+                values[m.group(1)] = (m.group(2), m.group(3))
+        return values
+
+    # ---- user input
+    def xdotool(self, *args, timeout=10):
+        return run(["xdotool"] + [str(a) for a in args], timeout=timeout, env=self.env)
+
+    def move(self, x, y):
+        self.xdotool("mousemove", x, y)
+
+    def click(self, x, y):
+        """Points at (x, y) with two moves, so that a skinned key sees the
+        pointer enter even when it was already there, then clicks."""
+        self.xdotool("mousemove", x + 2, y + 2)
+        self.xdotool("mousemove", x, y, "click", "1")
+
+    def key(self, *names):
+        self.xdotool("key", "--delay", "20", *names)
+
+    # ---- pictures
+    def screenshot(self, name):
+        path = os.path.join(self.artifacts, name + ".png")
+        run(["import", "-display", self.display, "-window", "root", path], timeout=30)
+        return path
+
+    def burst(self, name, count, interval):
+        """Screenshots started every interval seconds, side by side, to catch
+        something that shows only for a moment; returns their paths."""
+        paths, procs = [], []
+        try:
+            for i in range(count):
+                path = os.path.join(self.artifacts, "%s-%d.png" % (name, i))
+                procs.append(subprocess.Popen(
+                    ["import", "-display", self.display, "-window", "root", path],
+                    stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                    stderr=subprocess.DEVNULL))
+                paths.append(path)
+                time.sleep(interval)
+            for proc in procs:
+                proc.wait(30)
+        finally:
+            for proc in procs:
+                if proc.poll() is None:
+                    proc.kill()
+                    proc.wait(10)
+        return [p for p in paths if os.path.exists(p)]
+
+    def image(self, name):
+        return Image.open(self.screenshot(name)).convert("RGB")
+
+
+class Watcher:
+    """A probe that samples the lamps and displays every 5 ms in the
+    background; events are (ms, kind, index, value)."""
+
+    def __init__(self, session, ms):
+        self.session = session
+        self.proc = subprocess.Popen([WINE, PROBE, "watch", str(ms)], env=session.env,
+                                     stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+                                     stderr=subprocess.DEVNULL, start_new_session=True)
+        self.events = []
+        self.cond = threading.Condition()
+        self.started = False
+        self.thread = threading.Thread(target=self._read, daemon=True)
+        self.thread.start()
+        session.watchers.append(self)
+        with self.cond:
+            if not self.cond.wait_for(lambda: self.started or self.proc.poll() is not None, 30):
+                raise E2EError("the watch probe did not start")
+
+    def _read(self):
+        for raw in self.proc.stdout:
+            f = raw.decode("latin-1").split()
+            with self.cond:
+                if f and f[0] == "watching":
+                    self.started = True
+                elif len(f) >= 5 and f[0] == "at":
+                    value = f[4]
+                    if f[2] == "text":
+                        value = b"" if value == "-" else bytes.fromhex(value)
+                        value = value.decode("cp1252")
+                    else:
+                        value = int(value)
+                    self.events.append((int(f[1]), f[2], int(f[3]), value))
+                self.cond.notify_all()
+        with self.cond:
+            self.cond.notify_all()
+
+    def mark(self):
+        with self.cond:
+            return len(self.events)
+
+    def wait(self, predicate, since, timeout, what):
+        """Waits for an event after position since that satisfies predicate;
+        returns its position."""
+        def found():
+            for i in range(since, len(self.events)):
+                if predicate(self.events[i]):
+                    return i + 1
+            return None
+        with self.cond:
+            result = self.cond.wait_for(found, timeout)
+        if not result:
+            raise E2EError("timed out waiting for " + what)
+        return result - 1
+
+    def current(self, control):
+        """The last text seen on a display."""
+        with self.cond:
+            for e in reversed(self.events):
+                if e[1] == "text" and e[2] == control:
+                    return e[3]
+        return None
+
+    def since(self, position):
+        with self.cond:
+            return list(self.events[position:])
+
+    def stop(self):
+        if self.proc.poll() is None:
+            self.proc.kill()
+        try:
+            self.proc.wait(10)
+        except subprocess.TimeoutExpired:
+            pass
+        self.thread.join(5)
+        self.proc.stdout.close()
+        if self in self.session.watchers:
+            self.session.watchers.remove(self)
+
+
+# ------------------------------------------------------------------ pictures
+
+def bitmap(number):
+    path = os.path.join(SOURCE_DIR, "resources", "bitmaps", "%d.bmp" % number)
+    return Image.open(path).convert("RGB")
+
+
+def match_ratio(shot, origin, picture, points):
+    """Share of the given picture points that the screenshot shows unchanged
+    at origin + point."""
+    same = 0
+    for x, y in points:
+        if shot.getpixel((origin[0] + x, origin[1] + y)) == picture.getpixel((x, y)):
+            same += 1
+    return same / max(1, len(points))
+
+
+def face_points(picture, covered=(), step=3, inside=None):
+    """Points of a face on a grid, leaving out control rectangles and points
+    outside the window's shape."""
+    w, h = picture.size
+    points = []
+    for y in range(0, h, step):
+        for x in range(0, w, step):
+            if any(cx <= x < cx + cw and cy <= y < cy + ch for cx, cy, cw, ch in covered):
+                continue
+            if inside and not inside(x, y):
+                continue
+            points.append((x, y))
+    return points
+
+
+def differing_points(a, b, points):
+    return [p for p in points if a.getpixel(p) != b.getpixel(p)]
+
+
+# The window shapes, in window coordinates (fill mode alternate).
+MAIN_REGION = [
+    (140, 0), (145, 0), (150, 2), (154, 5), (157, 10), (159, 14), (160, 20), (160, 440),
+    (158, 450), (154, 460), (148, 468), (140, 474), (130, 478), (120, 480), (10, 480),
+    (7, 479), (5, 478), (2, 477), (1, 475), (0, 472), (0, 470), (0, 440), (20, 440), (20, 40),
+    (0, 40), (0, 10), (0, 7), (1, 5), (2, 2), (5, 1), (7, 0), (10, 0)]
+BORDER_REGION = [
+    (20, 0), (40, 0), (40, 40), (60, 40), (60, 440), (40, 440), (40, 480), (20, 480), (14, 479),
+    (10, 477), (5, 474), (2, 470), (0, 465), (0, 460), (0, 20), (0, 14), (2, 10), (5, 5),
+    (10, 2), (14, 0)]
+
+
+def in_polygon(points, x, y):
+    """Whether pixel (x, y) lies in the polygon, by its centre and the
+    even-odd rule."""
+    px, py = x + 0.5, y + 0.5
+    inside = False
+    j = len(points) - 1
+    for i in range(len(points)):
+        xi, yi = points[i]
+        xj, yj = points[j]
+        if (yi > py) != (yj > py) and px < (xj - xi) * (py - yi) / (yj - yi) + xi:
+            inside = not inside
+        j = i
+    return inside
+
+
+def near_polygon(points, x, y):
+    """Inside, or one pixel from the edge: the platform rasterises the
+    slanted edges of a region a pixel differently from pixel centres."""
+    return any(in_polygon(points, x + dx, y + dy) for dx in (-1, 0, 1) for dy in (-1, 0, 1))
+
+
+class KorvaneCase(unittest.TestCase):
+    """One Xvfb display and prefix for the test file; korvane.exe started
+    fresh by each test; a screenshot of the screen as each test left it."""
+
+    suite = "e2e"
+
+    @classmethod
+    def setUpClass(cls):
+        cls.s = Session(cls.suite).__enter__()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.s.close()
+
+    def tearDown(self):
+        try:
+            self.s.screenshot("end-" + self._testMethodName)
+        except E2EError:
+            pass
+        for w in list(self.s.watchers):
+            w.stop()
+        self.s.kill_app()
+
+    # ---- where things are on screen now
+    def origin(self, role):
+        w = self.s.windows()[role]
+        self.assertTrue(w["visible"], role + " is not shown")
+        return w["rect"][:2]
+
+    def click_panel(self, key):
+        self.s.click(*centre(self.origin("main"), PANEL_KEYS[key]))
+
+    def click_test(self, key):
+        self.s.click(*centre(self.origin("test"), TEST_KEYS[key]))
+
+    def rest_pointer(self):
+        """Moves the pointer off the keys: first over a bare part of the panel,
+        so that a key that holds the capture sees it leave (Wine reports no
+        moves over the root window), then off the composition."""
+        main = self.origin("main")
+        self.s.move(main[0] + 30, main[1] + 465)
+        time.sleep(0.1)
+        self.s.move(5, 5)
+        time.sleep(0.1)
+
+    def show_test_module(self):
+        self.click_panel(ID_TEST)
+        wait_until(lambda: self.s.windows()["test"]["visible"], 10, 0.1, "the test module")
+        self.rest_pointer()
