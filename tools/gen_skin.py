@@ -512,9 +512,9 @@ def lamp_face(size, lit):
     else:
         glass = vgrad(w, h, (96, 60, 16), (40, 22, 5))
     img.paste(glass, mask=lens)
-    spec = ss_mask(w, h, lambda d, s: d.rounded_rectangle(
+    glint = ss_mask(w, h, lambda d, s: d.rounded_rectangle(
         [7 * s, 5 * s, (w / 2.0) * s, 7 * s], radius=1 * s, fill=255))
-    img.paste((255, 255, 255), mask=scaled(spec, 0.75 if lit else 0.35))
+    img.paste((255, 255, 255), mask=scaled(glint, 0.75 if lit else 0.35))
     return img
 
 
