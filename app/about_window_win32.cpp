@@ -30,8 +30,7 @@ LRESULT CALLBACK AboutWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_PAINT:
     case WM_PRINTCLIENT: return PaintFace(window, message, wParam);
     case MsgLanguageChanged: {
-        SetPropBitmap(window, "Prop_Bitmap", LoadSkinBitmap(AboutFace));
-        InvalidateRect(window, nullptr, FALSE);
+        ReloadFace(window, AboutFace);
         HWND text = GetDlgItem(window, IdAboutText);
         if (text) SendMessageA(text, WM_SETTEXT, 0, (LPARAM)Str(AboutTextSlot));
         return 0;

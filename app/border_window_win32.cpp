@@ -10,13 +10,7 @@ const int BorderFace = 305;
 
 void BuildBorder(HWND window) {
     SetPropBitmap(window, "Prop_Bitmap", LoadSkinBitmap(BorderFace));
-    POINT outline[BorderRegionCount];
-    for (int i = 0; i < BorderRegionCount; ++i) {
-        outline[i].x = BorderRegionPoints[i].X;
-        outline[i].y = BorderRegionPoints[i].Y;
-    }
-    HRGN region = CreatePolygonRgn(outline, BorderRegionCount, ALTERNATE);
-    if (region && !SetWindowRgn(window, region, FALSE)) DeleteObject(region);
+    SetWindowOutline(window, BorderRegionPoints, BorderRegionCount);
     CreateLayoutButton(window, IdHideModule, 103, 105, 107, 62);
 }
 
@@ -33,10 +27,7 @@ LRESULT CALLBACK BorderWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
             PlaceSatellites();
         }
         return 0;
-    case MsgLanguageChanged:
-        SetPropBitmap(window, "Prop_Bitmap", LoadSkinBitmap(BorderFace));
-        InvalidateRect(window, nullptr, FALSE);
-        return 0;
+    case MsgLanguageChanged: ReloadFace(window, BorderFace); return 0;
     case WM_NOTIFY: return 0;
     case WM_DESTROY: ReleaseSkinProps(window); return 0;
     }

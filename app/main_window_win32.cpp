@@ -34,23 +34,12 @@ const char* const ModuleClasses[ModuleCount] = {
     "ZEB_AboutWindowClass",
 };
 
-HRGN MakePolygonRegion(const GeoPoint* points, int count) {
-    POINT outline[MainRegionCount];
-    if (count > MainRegionCount) count = MainRegionCount;
-    for (int i = 0; i < count; ++i) {
-        outline[i].x = points[i].X;
-        outline[i].y = points[i].Y;
-    }
-    return CreatePolygonRgn(outline, count, ALTERNATE);
-}
-
 // The satellites are owned by the panel, so that minimising the panel takes
 // the whole composition with it.
 void BuildComposition(HWND window) {
     MainWindow = window;
     SetPropBitmap(window, "Prop_Bitmap", LoadSkinBitmap(PanelFace));
-    HRGN region = MakePolygonRegion(MainRegionPoints, MainRegionCount);
-    if (region && !SetWindowRgn(window, region, FALSE)) DeleteObject(region);
+    SetWindowOutline(window, MainRegionPoints, MainRegionCount);
 
     BorderWindow = CreateWindowExA(WS_EX_TOOLWINDOW, "ZEB_BorderWindowClass", "", WS_POPUP, 0, 0,
                                    BorderWidth, BorderHeight, window, nullptr, Instance, nullptr);
@@ -171,12 +160,21 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_RBUTTONUP: return 0;
     case WM_QUERYENDSESSION: return OnQueryEndSession();
     case WM_ENDSESSION: OnEndSession(wParam); return 0;
-    case MsgLanguageChanged:
-        SetPropBitmap(window, "Prop_Bitmap", LoadSkinBitmap(PanelFace));
-        InvalidateRect(window, nullptr, FALSE);
-        return 0;
+    case MsgLanguageChanged: ReloadFace(window, PanelFace); return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void SetWindowOutline(HWND window, const GeoPoint* points, int count) {
+    POINT outline[MainRegionCount];
+    if (count > MainRegionCount) count = MainRegionCount;
+    for (int i = 0; i < count; ++i) {
+        outline[i].x = points[i].X;
+        outline[i].y = points[i].Y;
+    }
+    HRGN region = CreatePolygonRgn(outline, count, ALTERNATE);
+    // The window owns the region once it has taken it.
+    if (region && !SetWindowRgn(window, region, FALSE)) DeleteObject(region);
 }
 
 void HideModules() {

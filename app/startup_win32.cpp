@@ -19,8 +19,6 @@
 
 int SettingsSaved;
 
-namespace {
-
 // Created in this order; the label font and the wide pen live until the
 // process ends, the others go at shut-down.
 void CreateDrawingObjects() {
@@ -39,15 +37,6 @@ void CreateDrawingObjects() {
     WidePen = CreatePen(PS_SOLID, 4, RGB(0, 0, 0));
 }
 
-void DeleteDrawingObjects() {
-    HGDIOBJ objects[] = {GreenBrush, GreyBrush, YellowBrush, GreenPen,
-                         GreyPen,    YellowPen, LightBrush};
-    for (HGDIOBJ object : objects)
-        if (object) DeleteObject(object);
-    GreenBrush = GreyBrush = YellowBrush = LightBrush = nullptr;
-    GreenPen = GreyPen = YellowPen = nullptr;
-}
-
 // Without a tooltip window the controls work on without tooltips.
 void CreateTooltipWindow() {
     TooltipWindow =
@@ -55,6 +44,30 @@ void CreateTooltipWindow() {
                         WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                         CW_USEDEFAULT, nullptr, nullptr, Instance, nullptr);
     if (TooltipWindow) SendMessageA(TooltipWindow, TTM_ACTIVATE, TRUE, 0);
+}
+
+void CreateInfoWindow() {
+    InfoWindow =
+        CreateWindowExA(WS_EX_CLIENTEDGE | WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "ZEB_InfoWindowClass",
+                        "", WS_POPUP, 0, 0, 100, 50, nullptr, nullptr, Instance, nullptr);
+}
+
+HWND CreateMainWindow() {
+    MainWindow = CreateWindowExA(0, "ZEB_MainWindowClass", Str(SlotAppTitle), WS_POPUP,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, CompositionWidth, CompositionHeight,
+                                 nullptr, nullptr, Instance, nullptr);
+    return MainWindow;
+}
+
+namespace {
+
+void DeleteDrawingObjects() {
+    HGDIOBJ objects[] = {GreenBrush, GreyBrush, YellowBrush, GreenPen,
+                         GreyPen,    YellowPen, LightBrush};
+    for (HGDIOBJ object : objects)
+        if (object) DeleteObject(object);
+    GreenBrush = GreyBrush = YellowBrush = LightBrush = nullptr;
+    GreenPen = GreyPen = YellowPen = nullptr;
 }
 
 // The 640 x 480 composition centred on the screen, the panel its right part.
@@ -82,14 +95,8 @@ int StartUp() {
 
     CreateDrawingObjects();
     CreateTooltipWindow();
-    InfoWindow =
-        CreateWindowExA(WS_EX_CLIENTEDGE | WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "ZEB_InfoWindowClass",
-                        "", WS_POPUP, 0, 0, 100, 50, nullptr, nullptr, Instance, nullptr);
-    // Its creation builds the border, the modules and the panel keys.
-    MainWindow = CreateWindowExA(0, "ZEB_MainWindowClass", Str(SlotAppTitle), WS_POPUP,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, CompositionWidth, CompositionHeight,
-                                 nullptr, nullptr, Instance, nullptr);
-    if (!MainWindow) return 0;
+    CreateInfoWindow();
+    if (!CreateMainWindow()) return 0;
     PostMessageA(MainWindow, MsgShowFirst, 0, 0);
     PlaceMainWindow();
     ShowWindow(MainWindow, SW_SHOWNORMAL);

@@ -9,6 +9,17 @@
 // nothing written.
 int StartUp();
 
+// Start-up's window steps, in the order it takes them. Each sets its
+// process-wide handle (ui/shell_state_win32.h) and needs Instance; the windows
+// need the registered classes too.
+void CreateDrawingObjects(); // the label font, the brushes and the pens
+// The tooltip window, activated; TooltipWindow stays null when it cannot be made.
+void CreateTooltipWindow();
+void CreateInfoWindow(); // the log module's information pop-up, hidden
+// The 640 x 480 main window, hidden; its creation builds the border, the
+// modules and the panel keys. Null on failure.
+HWND CreateMainWindow();
+
 // Runs the message loop until the quit message; returns its code.
 int RunMessageLoop();
 

@@ -86,10 +86,7 @@ LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         else
             HandleTestCommand(window, wParam, lParam);
         return 0;
-    case MsgLanguageChanged:
-        SetPropBitmap(window, "Prop_Bitmap", LoadSkinBitmap(TestFace));
-        InvalidateRect(window, nullptr, FALSE);
-        return 0;
+    case MsgLanguageChanged: ReloadFace(window, TestFace); return 0;
     case WM_DESTROY: ReleaseSkinProps(window); return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);

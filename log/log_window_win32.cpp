@@ -146,10 +146,7 @@ LRESULT CALLBACK LogWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         }
         return 0;
     case WM_MOUSEMOVE: PointerTest(window, lParam); return 0;
-    case MsgLanguageChanged:
-        SetPropBitmap(window, "Prop_Bitmap", LoadSkinBitmap(LogFaceBitmap));
-        InvalidateRect(window, nullptr, FALSE);
-        return 0;
+    case MsgLanguageChanged: ReloadFace(window, LogFaceBitmap); return 0;
     case WM_NCDESTROY: ReleaseSkinProps(window); break;
     }
     return DefWindowProcA(window, message, wParam, lParam);

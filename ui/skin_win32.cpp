@@ -125,6 +125,11 @@ LRESULT PaintFace(HWND window, UINT message, WPARAM wParam) {
     return PaintWith(window, message, wParam, DrawFace);
 }
 
+void ReloadFace(HWND window, int number) {
+    SetPropBitmap(window, "Prop_Bitmap", LoadSkinBitmap(number));
+    InvalidateRect(window, nullptr, FALSE);
+}
+
 // ----------------------------------------------------------------- messaging
 
 LRESULT NotifyParent(HWND control, int code) {

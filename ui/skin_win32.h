@@ -29,6 +29,9 @@ void RelayToTooltip(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
 // Paints "Prop_Bitmap" at (0,0) into a window on WM_PAINT, or into the DC of
 // WM_PRINTCLIENT; every window whose face is one bitmap uses it.
 LRESULT PaintFace(HWND window, UINT message, WPARAM wParam);
+// Replaces "Prop_Bitmap" with bitmap number in the current language and
+// repaints: how a window whose face is one bitmap follows a language change.
+void ReloadFace(HWND window, int number);
 
 // Frees everything a window owns in its properties (face bitmaps, text
 // copies) and removes every property of the scheme; for WM_NCDESTROY.

@@ -12,14 +12,15 @@
 #include "settings/language_win32.h"
 #include "settings/options.h"
 #include "settings/strings.h"
+#include "tests/support/composition_win32.h"
 #include "tests/support/display_text_win32.h"
+#include "tests/support/import_hook_win32.h"
 #include "ui/shell_state_win32.h"
 #include "ui/skin_win32.h"
 
 #include <gtest/gtest.h>
 
 #define PSAPI_VERSION 2
-#include <commctrl.h>
 #include <psapi.h>
 #include <windows.h>
 
@@ -53,15 +54,6 @@ std::string StoredValue(const char* path, const char* name, DWORD* type = nullpt
     if (type) *type = kind;
     if (kind == REG_SZ && size > 0) --size; // the stored terminator
     return std::string(data, size);
-}
-
-void Initialise() {
-    static bool done = false;
-    if (done) return;
-    done = true;
-    InitCommonControls();
-    Instance = GetModuleHandleA(nullptr);
-    ASSERT_EQ(RegisterWindowClasses(), 1);
 }
 
 // The message loop's dispatch, without blocking.
@@ -154,34 +146,6 @@ GeoPoint ScreenStart() {
     return p;
 }
 
-// Replaces the program's import of dll!function; returns the original.
-void* HookImport(const char* dll, const char* function, void* replacement) {
-    BYTE* base = (BYTE*)GetModuleHandleA(nullptr);
-    const IMAGE_NT_HEADERS* nt =
-        (const IMAGE_NT_HEADERS*)(base + ((IMAGE_DOS_HEADER*)base)->e_lfanew);
-    const IMAGE_DATA_DIRECTORY& imports =
-        nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    for (IMAGE_IMPORT_DESCRIPTOR* d = (IMAGE_IMPORT_DESCRIPTOR*)(base + imports.VirtualAddress);
-         imports.VirtualAddress && d->Name; ++d) {
-        if (_stricmp((const char*)(base + d->Name), dll) != 0) continue;
-        IMAGE_THUNK_DATA* names = (IMAGE_THUNK_DATA*)(base + d->OriginalFirstThunk);
-        IMAGE_THUNK_DATA* slots = (IMAGE_THUNK_DATA*)(base + d->FirstThunk);
-        for (; names->u1.AddressOfData; ++names, ++slots) {
-            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
-            const IMAGE_IMPORT_BY_NAME* byName =
-                (const IMAGE_IMPORT_BY_NAME*)(base + names->u1.AddressOfData);
-            if (strcmp((const char*)byName->Name, function) != 0) continue;
-            DWORD old;
-            VirtualProtect(&slots->u1.Function, sizeof(void*), PAGE_READWRITE, &old);
-            void* original = (void*)slots->u1.Function;
-            slots->u1.Function = (ULONG_PTR)replacement;
-            VirtualProtect(&slots->u1.Function, sizeof(void*), old, &old);
-            return original;
-        }
-    }
-    return nullptr;
-}
-
 std::vector<std::string> Launched;
 UINT WINAPI RecordWinExec(LPCSTR command, UINT show) {
     Launched.push_back(std::string(command ? command : "") + "|" + std::to_string(show));
@@ -191,7 +155,7 @@ UINT WINAPI RecordWinExec(LPCSTR command, UINT show) {
 // ------------------------------------------------------------ life cycle
 
 TEST(ShellLifecycle, QuitKeyEndsTheLoopAndWritesOptionsAndLog) {
-    Initialise();
+    RegisterShellClasses();
     ForgetStoredSettings();
     ASSERT_EQ(StartUp(), 1);
     PumpAsTheLoopDoes();
@@ -220,7 +184,7 @@ TEST(ShellLifecycle, QuitKeyEndsTheLoopAndWritesOptionsAndLog) {
 }
 
 TEST(ShellLifecycle, SessionEndWritesOnceAndTheLaterQuitDoesNotWriteAgain) {
-    Initialise();
+    RegisterShellClasses();
     ForgetStoredSettings();
     ASSERT_EQ(StartUp(), 1);
     PumpAsTheLoopDoes();
@@ -254,7 +218,7 @@ TEST(ShellLifecycle, SessionEndWritesOnceAndTheLaterQuitDoesNotWriteAgain) {
 }
 
 TEST(ShellLifecycle, TwelveClassesShareStyleBackgroundAndCursor) {
-    Initialise();
+    RegisterShellClasses();
     const char* const names[] = {
         "ZEB_MainWindowClass",   "ZEB_BorderWindowClass", "ZEB_ButtonWindowClass",
         "ZEB_DigitWindowClass",  "ZEB_TestWindowClass",   "ZEB_LogWindowClass",
@@ -280,7 +244,7 @@ TEST(ShellLifecycle, TwelveClassesShareStyleBackgroundAndCursor) {
 class Shell : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        Initialise();
+        RegisterShellClasses();
         ForgetStoredSettings();
         ASSERT_EQ(StartUp(), 1);
         PumpAsTheLoopDoes();

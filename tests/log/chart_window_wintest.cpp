@@ -1,14 +1,13 @@
 // The log module as the program builds it: the chart drawn in the window,
 // the pop-up of the entry under the pointer, the add and clear keys.
 #include "app/messages.h"
-#include "app/window_procs_win32.h"
 #include "bank/exam_class.h"
-#include "bank/pool_resources.h"
 #include "engine/test_state.h"
 #include "log/chart.h"
 #include "log/results_log.h"
 #include "settings/options.h"
 #include "settings/strings.h"
+#include "tests/support/composition_win32.h"
 #include "tests/support/display_text_win32.h"
 #include "tests/support/message_box_hook_win32.h"
 #include "ui/shell_state_win32.h"
@@ -16,7 +15,6 @@
 
 #include <gtest/gtest.h>
 
-#include <commctrl.h>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -94,21 +92,6 @@ bool Contains(const std::vector<std::string>& texts, const std::string& text) {
     return false;
 }
 
-std::vector<unsigned char> BitmapBytes(HBITMAP bitmap) {
-    BITMAP info = {};
-    GetObjectA(bitmap, sizeof info, &info);
-    std::vector<unsigned char> bytes((size_t)info.bmWidthBytes * info.bmHeight);
-    GetBitmapBits(bitmap, (LONG)bytes.size(), bytes.data());
-    return bytes;
-}
-
-std::vector<unsigned char> ResourceBitmapBytes(int number) {
-    HBITMAP bitmap = LoadBitmapA(Instance, MAKEINTRESOURCEA(number));
-    std::vector<unsigned char> bytes = BitmapBytes(bitmap);
-    DeleteObject(bitmap);
-    return bytes;
-}
-
 bool RepaintPending(HWND window) {
     RECT update;
     return GetUpdateRect(window, &update, FALSE) != 0;
@@ -119,28 +102,7 @@ bool RepaintPending(HWND window) {
 class LogModule : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        InitCommonControls();
-        Instance = GetModuleHandleA(nullptr);
-        ASSERT_EQ(RegisterWindowClasses(), 1);
-        ASSERT_EQ(LoadQuestionPools(), 1);
-        LOGFONTA font = {};
-        font.lfHeight = 12;
-        font.lfWeight = FW_BOLD;
-        strcpy(font.lfFaceName, "Arial");
-        LabelFont = CreateFontIndirectA(&font);
-        GreenBrush = CreateSolidBrush(GreenColour);
-        GreyBrush = CreateSolidBrush(GreyColour);
-        YellowBrush = CreateSolidBrush(RGB(255, 255, 0));
-        GreenPen = CreatePen(PS_SOLID, 1, GreenColour);
-        GreyPen = CreatePen(PS_SOLID, 1, GreyColour);
-        YellowPen = CreatePen(PS_SOLID, 1, RGB(255, 255, 0));
-        TooltipWindow =
-            CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
-                            WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                            CW_USEDEFAULT, nullptr, nullptr, Instance, nullptr);
-        InfoWindow = CreateWindowExA(WS_EX_CLIENTEDGE | WS_EX_TOOLWINDOW | WS_EX_TOPMOST,
-                                     "ZEB_InfoWindowClass", "", WS_POPUP, 0, 0, 100, 50, nullptr,
-                                     nullptr, Instance, nullptr);
+        ASSERT_NO_FATAL_FAILURE(CreateSharedWindows());
         ASSERT_NE(InfoWindow, nullptr);
     }
 
@@ -150,11 +112,7 @@ class LogModule : public ::testing::Test {
         memset(&Log, 0, sizeof Log);
         memset(ChartPoints, 0, sizeof ChartPoints);
         ASSERT_EQ(GenerateTest(&::Test, ClassBasic, 1234), 1);
-        MainWindow = CreateWindowExA(0, "ZEB_MainWindowClass", Str(SlotAppTitle), WS_POPUP, 0, 0,
-                                     640, 480, nullptr, nullptr, Instance, nullptr);
-        ASSERT_NE(MainWindow, nullptr);
-        SetWindowPos(MainWindow, nullptr, 600, 150, 160, 480, SWP_NOZORDER);
-        ShowWindow(MainWindow, SW_SHOWNORMAL);
+        ASSERT_NO_FATAL_FAILURE(OpenMainWindow());
         SendMessageA(MainWindow, WM_COMMAND, IdLogModule, 0);
         Window = ModuleWindows[ModuleLog];
         ASSERT_NE(Window, nullptr);

@@ -1,6 +1,7 @@
 // The print dialog and the font choice, run for real: the test's main thread
 // sits in the modal dialog while a second thread finds the windows and
 // clicks, presses keys or closes as a user would.
+#include "app/startup_win32.h"
 #include "bank/exam_class.h"
 #include "bank/pool_resources.h"
 #include "engine/test_state.h"
@@ -86,8 +87,7 @@ class PrintDialog : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
         ASSERT_EQ(LoadQuestionPools(), 1);
-        LightBrush = CreateSolidBrush(RGB(240, 240, 240));
-        WidePen = CreatePen(PS_SOLID, 4, RGB(0, 0, 0));
+        CreateDrawingObjects();
     }
     void SetUp() override {
         SetDefaultOptions();
@@ -312,8 +312,7 @@ TEST(PrintHost, DISABLED_ShowsThePrintDialogForTheEndToEndTest) {
     const char* classIndex = getenv("KORVANE_PRINT_CLASS");
     CurrentOptions.Language = language ? atoi(language) : LanguageEnglish;
     SelectLanguage();
-    LightBrush = CreateSolidBrush(RGB(240, 240, 240));
-    WidePen = CreatePen(PS_SOLID, 4, RGB(0, 0, 0));
+    CreateDrawingObjects();
     ASSERT_EQ(GenerateTest(&::Test, classIndex ? atoi(classIndex) : ClassBasic, GetTickCount()), 1);
 
     std::string codes;

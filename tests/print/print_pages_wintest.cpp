@@ -1,6 +1,7 @@
 // The printouts drawn into enhanced metafiles instead of a printer: the
 // records say which texts, boxes, crosses and bitmaps land where on which
 // page, for pages of different sizes and resolutions.
+#include "app/startup_win32.h"
 #include "bank/exam_class.h"
 #include "bank/pool_resources.h"
 #include "engine/test_state.h"
@@ -303,8 +304,7 @@ class PrintPages : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
         ASSERT_EQ(LoadQuestionPools(), 1);
-        LightBrush = CreateSolidBrush(RGB(240, 240, 240));
-        WidePen = CreatePen(PS_SOLID, 4, RGB(0, 0, 0));
+        CreateDrawingObjects();
     }
     void SetUp() override {
         SetDefaultOptions();

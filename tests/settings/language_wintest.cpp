@@ -1,7 +1,6 @@
 // The language button on the composition start-up builds: the test carries
 // on in the other language and every window reloads what it shows.
 #include "app/messages.h"
-#include "app/window_procs_win32.h"
 #include "bank/exam_class.h"
 #include "bank/pool_resources.h"
 #include "engine/engine_win32.h"
@@ -9,6 +8,7 @@
 #include "settings/language_win32.h"
 #include "settings/options.h"
 #include "settings/strings.h"
+#include "tests/support/composition_win32.h"
 #include "tests/support/display_text_win32.h"
 #include "tests/support/message_box_hook_win32.h"
 #include "ui/shell_state_win32.h"
@@ -16,7 +16,6 @@
 
 #include <gtest/gtest.h>
 
-#include <commctrl.h>
 #include <psapi.h>
 
 #include <cstring>
@@ -25,21 +24,6 @@
 #include <windows.h>
 
 namespace {
-
-std::vector<unsigned char> BitmapBytes(HBITMAP bitmap) {
-    BITMAP info = {};
-    if (!GetObjectA(bitmap, sizeof info, &info)) return {};
-    std::vector<unsigned char> bytes((size_t)info.bmWidthBytes * info.bmHeight);
-    GetBitmapBits(bitmap, (LONG)bytes.size(), bytes.data());
-    return bytes;
-}
-
-std::vector<unsigned char> ResourceBitmapBytes(int number) {
-    HBITMAP bitmap = LoadBitmapA(Instance, MAKEINTRESOURCEA(number));
-    std::vector<unsigned char> bytes = BitmapBytes(bitmap);
-    DeleteObject(bitmap);
-    return bytes;
-}
 
 bool FaceIs(HWND window, const char* prop, int number) {
     std::vector<unsigned char> face = BitmapBytes(GetPropBitmap(window, prop));
@@ -96,37 +80,9 @@ void ExpectShownFrom(const QuestionPool& pool) {
         EXPECT_EQ(DisplayText(TestWindow(), IdAnswerDisplayA + i), expected.Answers[i]) << i;
 }
 
-void CreateSharedObjects() {
-    InitCommonControls();
-    Instance = GetModuleHandleA(nullptr);
-    LOGFONTA font = {};
-    font.lfHeight = 12;
-    font.lfWeight = FW_BOLD;
-    strcpy(font.lfFaceName, "Arial");
-    LabelFont = CreateFontIndirectA(&font);
-    GreenBrush = CreateSolidBrush(GreenColour);
-    GreyBrush = CreateSolidBrush(GreyColour);
-    YellowBrush = CreateSolidBrush(RGB(255, 255, 0));
-    GreenPen = CreatePen(PS_SOLID, 1, GreenColour);
-    GreyPen = CreatePen(PS_SOLID, 1, GreyColour);
-    YellowPen = CreatePen(PS_SOLID, 1, RGB(255, 255, 0));
-    TooltipWindow =
-        CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
-                        WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                        CW_USEDEFAULT, nullptr, nullptr, Instance, nullptr);
-    InfoWindow =
-        CreateWindowExA(WS_EX_CLIENTEDGE | WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "ZEB_InfoWindowClass",
-                        "", WS_POPUP, 0, 0, 100, 50, nullptr, nullptr, Instance, nullptr);
-}
-
 class LanguageSwitch : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        Instance = GetModuleHandleA(nullptr);
-        ASSERT_EQ(RegisterWindowClasses(), 1);
-        ASSERT_EQ(LoadQuestionPools(), 1);
-        CreateSharedObjects();
-    }
+    static void SetUpTestSuite() { ASSERT_NO_FATAL_FAILURE(CreateSharedWindows()); }
 
     // As start-up does it: English, a Basic exam, the composition, the first
     // question shown; the test module is on screen.
@@ -136,11 +92,7 @@ class LanguageSwitch : public ::testing::Test {
         memset(&::Test, 0, sizeof ::Test);
         memset(&SavedExam, 0, sizeof SavedExam);
         ASSERT_EQ(GenerateTest(&::Test, ClassBasic, 2024), 1);
-        MainWindow = CreateWindowExA(0, "ZEB_MainWindowClass", Str(SlotAppTitle), WS_POPUP, 0, 0,
-                                     640, 480, nullptr, nullptr, Instance, nullptr);
-        ASSERT_NE(MainWindow, nullptr);
-        SetWindowPos(MainWindow, nullptr, 600, 150, 160, 480, SWP_NOZORDER);
-        ShowWindow(MainWindow, SW_SHOWNORMAL);
+        ASSERT_NO_FATAL_FAILURE(OpenMainWindow());
         PostMessageA(MainWindow, MsgShowFirst, 0, 0);
         SendMessageA(MainWindow, WM_COMMAND, IdTestModule, 0);
         PumpMessages();

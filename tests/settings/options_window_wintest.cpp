@@ -1,67 +1,27 @@
 // The options module as the program builds it: its check boxes show the
 // options and a click changes them.
 #include "app/messages.h"
-#include "app/window_procs_win32.h"
 #include "bank/exam_class.h"
-#include "bank/pool_resources.h"
 #include "engine/test_state.h"
 #include "settings/language_win32.h"
 #include "settings/options.h"
 #include "settings/strings.h"
+#include "tests/support/composition_win32.h"
 #include "tests/support/display_text_win32.h"
 #include "ui/shell_state_win32.h"
 #include "ui/skin_win32.h"
 
 #include <gtest/gtest.h>
 
-#include <commctrl.h>
-#include <cstring>
 #include <string>
 #include <vector>
 #include <windows.h>
 
 namespace {
 
-std::vector<unsigned char> BitmapBytes(HBITMAP bitmap) {
-    BITMAP info = {};
-    GetObjectA(bitmap, sizeof info, &info);
-    std::vector<unsigned char> bytes((size_t)info.bmWidthBytes * info.bmHeight);
-    GetBitmapBits(bitmap, (LONG)bytes.size(), bytes.data());
-    return bytes;
-}
-
-std::vector<unsigned char> ResourceBitmapBytes(int number) {
-    HBITMAP bitmap = LoadBitmapA(Instance, MAKEINTRESOURCEA(number));
-    std::vector<unsigned char> bytes = BitmapBytes(bitmap);
-    DeleteObject(bitmap);
-    return bytes;
-}
-
 class OptionsModule : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        InitCommonControls();
-        Instance = GetModuleHandleA(nullptr);
-        ASSERT_EQ(RegisterWindowClasses(), 1);
-        ASSERT_EQ(LoadQuestionPools(), 1);
-        LOGFONTA font = {};
-        font.lfHeight = 12;
-        font.lfWeight = FW_BOLD;
-        strcpy(font.lfFaceName, "Arial");
-        LabelFont = CreateFontIndirectA(&font);
-        GreenBrush = CreateSolidBrush(GreenColour);
-        GreyBrush = CreateSolidBrush(GreyColour);
-        GreenPen = CreatePen(PS_SOLID, 1, GreenColour);
-        GreyPen = CreatePen(PS_SOLID, 1, GreyColour);
-        YellowPen = CreatePen(PS_SOLID, 1, RGB(255, 255, 0));
-        TooltipWindow =
-            CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
-                            WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                            CW_USEDEFAULT, nullptr, nullptr, Instance, nullptr);
-        InfoWindow = CreateWindowExA(WS_EX_CLIENTEDGE | WS_EX_TOOLWINDOW | WS_EX_TOPMOST,
-                                     "ZEB_InfoWindowClass", "", WS_POPUP, 0, 0, 100, 50, nullptr,
-                                     nullptr, Instance, nullptr);
-    }
+    static void SetUpTestSuite() { ASSERT_NO_FATAL_FAILURE(CreateSharedWindows()); }
 
     void SetUp() override { SetDefaultOptions(); }
 
@@ -77,11 +37,7 @@ class OptionsModule : public ::testing::Test {
     void Build() {
         SelectLanguage();
         ASSERT_EQ(GenerateTest(&::Test, ClassBasic, 99), 1);
-        MainWindow = CreateWindowExA(0, "ZEB_MainWindowClass", Str(SlotAppTitle), WS_POPUP, 0, 0,
-                                     640, 480, nullptr, nullptr, Instance, nullptr);
-        ASSERT_NE(MainWindow, nullptr);
-        SetWindowPos(MainWindow, nullptr, 600, 150, 160, 480, SWP_NOZORDER);
-        ShowWindow(MainWindow, SW_SHOWNORMAL);
+        ASSERT_NO_FATAL_FAILURE(OpenMainWindow());
         SendMessageA(MainWindow, WM_COMMAND, IdOptionsModule, 0);
         Window = ModuleWindows[ModuleOptions];
         ASSERT_NE(Window, nullptr);

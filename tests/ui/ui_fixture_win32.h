@@ -1,13 +1,15 @@
 // What the control tests share: the control classes registered as start-up
-// registers them, the shared drawing objects and the tooltip window made as
-// start-up makes them, a parent window that records what its controls tell
+// registers them, the shared drawing objects and the tooltip window made by
+// start-up's own steps, a parent window that records what its controls tell
 // it, real mouse input, face captures, and hooks on the sound and shell calls.
 #pragma once
 
+#include "app/startup_win32.h"
 #include "app/window_procs_win32.h"
 #include "settings/options.h"
 #include "settings/strings.h"
 #include "tests/support/display_text_win32.h"
+#include "tests/support/import_hook_win32.h"
 #include "ui/shell_state_win32.h"
 #include "ui/skin_win32.h"
 
@@ -62,37 +64,7 @@ inline LRESULT CALLBACK TooltipSpy(HWND window, UINT message, WPARAM wParam, LPA
     return CallWindowProcA(TooltipProc, window, message, wParam, lParam);
 }
 
-// ------------------------------------------------------------ import hooks
-
-// Replaces the program's import of dll!function; returns the original, or
-// null when the program does not import it.
-inline void* HookImport(const char* dll, const char* function, void* replacement) {
-    BYTE* base = (BYTE*)GetModuleHandleA(nullptr);
-    const IMAGE_NT_HEADERS* nt =
-        (const IMAGE_NT_HEADERS*)(base + ((IMAGE_DOS_HEADER*)base)->e_lfanew);
-    const IMAGE_DATA_DIRECTORY& imports =
-        nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    if (!imports.VirtualAddress) return nullptr;
-    for (IMAGE_IMPORT_DESCRIPTOR* d = (IMAGE_IMPORT_DESCRIPTOR*)(base + imports.VirtualAddress);
-         d->Name; ++d) {
-        if (_stricmp((const char*)(base + d->Name), dll) != 0) continue;
-        IMAGE_THUNK_DATA* names = (IMAGE_THUNK_DATA*)(base + d->OriginalFirstThunk);
-        IMAGE_THUNK_DATA* slots = (IMAGE_THUNK_DATA*)(base + d->FirstThunk);
-        for (; names->u1.AddressOfData; ++names, ++slots) {
-            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
-            const IMAGE_IMPORT_BY_NAME* byName =
-                (const IMAGE_IMPORT_BY_NAME*)(base + names->u1.AddressOfData);
-            if (strcmp((const char*)byName->Name, function) != 0) continue;
-            DWORD old;
-            VirtualProtect(&slots->u1.Function, sizeof(void*), PAGE_READWRITE, &old);
-            void* original = (void*)slots->u1.Function;
-            slots->u1.Function = (ULONG_PTR)replacement;
-            VirtualProtect(&slots->u1.Function, sizeof(void*), old, &old);
-            return original;
-        }
-    }
-    return nullptr;
-}
+// ------------------------------------------------------------ sound hooks
 
 // Every sound the program starts, by resource number (nothing is played).
 inline std::vector<int> Sounds;
@@ -141,22 +113,6 @@ inline void RegisterControlClasses() {
     }
 }
 
-// The process-wide objects as start-up creates them.
-inline void CreateSharedObjects() {
-    if (LabelFont) return;
-    LOGFONTA font = {};
-    font.lfHeight = 12;
-    font.lfWeight = FW_BOLD;
-    strcpy(font.lfFaceName, "Arial");
-    LabelFont = CreateFontIndirectA(&font);
-    GreenBrush = CreateSolidBrush(GreenColour);
-    GreyBrush = CreateSolidBrush(GreyColour);
-    YellowBrush = CreateSolidBrush(RGB(255, 255, 0));
-    GreenPen = CreatePen(PS_SOLID, 1, GreenColour);
-    GreyPen = CreatePen(PS_SOLID, 1, GreyColour);
-    YellowPen = CreatePen(PS_SOLID, 1, RGB(255, 255, 0));
-}
-
 inline void SetLanguage(int language) {
     CurrentOptions.Language = language;
     SelectLanguage();
@@ -168,16 +124,12 @@ class ControlTest : public ::testing::Test {
         Instance = GetModuleHandleA(nullptr);
         InitCommonControls();
         RegisterControlClasses();
-        CreateSharedObjects();
+        if (!LabelFont) CreateDrawingObjects();
         SetDefaultOptions();
         SetLanguage(1);
         if (!TooltipWindow) {
-            TooltipWindow =
-                CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "tooltips_class32", nullptr,
-                                WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, Instance, nullptr);
+            CreateTooltipWindow();
             ASSERT_NE(TooltipWindow, nullptr);
-            SendMessageA(TooltipWindow, TTM_ACTIVATE, TRUE, 0);
             TooltipProc =
                 (WNDPROC)SetWindowLongPtrA(TooltipWindow, GWLP_WNDPROC, (LONG_PTR)TooltipSpy);
         }
