@@ -38,11 +38,13 @@ korvane_ensure_prefix() {
 winepath_of() { printf 'Z:%s' "$(echo "$1" | sed 's#/#\\#g')"; }
 
 # Starts the server detached, so that ctest's output pipes are not inherited by
-# wineserver, services.exe or explorer.exe (ctest would wait for them).
+# wineserver, services.exe or explorer.exe (ctest would wait for them), and
+# persistent, so that no test starts while an idle server is exiting;
+# scripts/test.sh stops it at the end of the run.
 korvane_ensure_server() {
     (
         flock -o 9
-        setsid "$WINESERVER" -p60 </dev/null >/dev/null 2>&1 9>&- || true
+        setsid "$WINESERVER" -p </dev/null >/dev/null 2>&1 9>&- || true
         timeout 60 "$WINE" cmd.exe /c exit </dev/null >/dev/null 2>&1 9>&- || true
     ) 9>"$KORVANE_BUILD/.$(basename "$WINEPREFIX").server.lock"
 }
