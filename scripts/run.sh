@@ -18,8 +18,8 @@ MSG
     exit 1
 fi
 
-"$ROOT/scripts/build.sh" win
+"$ROOT/scripts/build.sh" app
 export KORVANE_PREFIX_NAME=wine-run
 source "$ROOT/scripts/wine-env.sh"
 korvane_ensure_prefix
-exec "$WINE" "$ROOT/build/win/korvane.exe"
+exec "$WINE" "$KORVANE_BUILD/win/korvane.exe"
