@@ -8,8 +8,22 @@
 //   controls <role>         control <id> <class> <visible> <left> <top> <right> <bottom>
 //   prop <role> <id> <name> prop <value>     (id 0: the window itself)
 //   tooltip                 tooltip <visible> <left> <top> <right> <bottom> <hex>
+//   proptext <role> <id>    proptext <hex>   (Prop_Text of any control; id 0: the window)
 //   dialogs                 dialog <hwnd> <hex title> <left> <top> <right> <bottom>
 //                           button <hwnd> <hex text> <left> <top> <right> <bottom>
+//                           static <hwnd> <hex text> <left> <top> <right> <bottom>
+//   walk <n>                from the question on display, n steps with the Down
+//                           key: index <hex> before each step and after the last
+//   memory                  memory <pagefile> <workingset> <private> <handles>
+//                           (bytes, and the handle count, of korvane's process;
+//                           Wine answers 0 for the last two)
+//   measure <hex>           measure <extent> <width> <height>: the text's extent,
+//                           and its DT_CALCRECT | DT_SINGLELINE size, in the
+//                           shadowed-text font
+//   shadowtext <in.bmp> <out.bmp> <left> <top> <right> <bottom> <format> <hex>
+//                           draws a text the way the skin draws its shadowed
+//                           texts into a copy of a bitmap file: what the
+//                           screen should show there; prints "drawn"
 //   menu                    menu <visible> <left> <top> <right> <bottom>
 //   command <id>            posts WM_COMMAND to the main window
 //   key <vk>                posts WM_KEYDOWN to the main window
@@ -19,6 +33,8 @@
 //                           state, then "watching", then every change:
 //                           at <ms> led <0..3> <active>, at <ms> text <id> <hex>
 #include <windows.h>
+
+#include <psapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -190,9 +206,12 @@ void Tooltip() {
 BOOL CALLBACK PrintButton(HWND w, LPARAM) {
     char name[64] = "", text[256] = "";
     GetClassNameA(w, name, sizeof name);
-    if (_stricmp(name, "Button") != 0) return TRUE;
+    const char* kind = _stricmp(name, "Button") == 0   ? "button"
+                       : _stricmp(name, "Static") == 0 ? "static"
+                                                       : nullptr;
+    if (!kind) return TRUE;
     GetWindowTextA(w, text, sizeof text);
-    printf("button %p %s", (void*)w, Hex(text).c_str());
+    printf("%s %p %s", kind, (void*)w, Hex(text).c_str());
     PrintRect(w);
     printf("\n");
     return TRUE;
@@ -275,6 +294,140 @@ void Watch(int ms) {
     if (process) CloseHandle(process);
 }
 
+void PropTextOf(const char* roleName, int id) {
+    HWND w = FindRole(roleName);
+    HANDLE process = OpenTarget(w, PROCESS_VM_READ);
+    if (w && id) w = GetDlgItem(w, id);
+    printf("proptext %s\n", Hex(PropText(process, w)).c_str());
+    if (process) CloseHandle(process);
+}
+
+// Steps through the test with the Down key, waiting for each step to show,
+// so that no question is passed unseen however fast the program is.
+void Walk(int steps) {
+    HWND test = FindRole("test");
+    HWND main = FindRole("main");
+    HANDLE process = OpenTarget(test, PROCESS_VM_READ);
+    HWND index = GetDlgItem(test, 0x1022);
+    std::string shown = PropText(process, index);
+    printf("index %s\n", Hex(shown).c_str());
+    for (int i = 0; i < steps; ++i) {
+        PostMessageA(main, WM_KEYDOWN, VK_DOWN, 0);
+        DWORD start = GetTickCount();
+        std::string now = shown;
+        while (now == shown && GetTickCount() - start < 5000) {
+            Sleep(1);
+            now = PropText(process, index);
+        }
+        if (now == shown) {
+            printf("stuck\n");
+            break;
+        }
+        shown = now;
+        printf("index %s\n", Hex(shown).c_str());
+    }
+    if (process) CloseHandle(process);
+}
+
+void Memory() {
+    HANDLE process = OpenTarget(FindRole("main"), PROCESS_QUERY_INFORMATION | PROCESS_VM_READ);
+    PROCESS_MEMORY_COUNTERS_EX counters = {};
+    counters.cb = sizeof counters;
+    DWORD handles = 0;
+    if (!process ||
+        !GetProcessMemoryInfo(process, (PROCESS_MEMORY_COUNTERS*)&counters, sizeof counters)) {
+        printf("memory none\n");
+    } else {
+        GetProcessHandleCount(process, &handles);
+        printf("memory %llu %llu %llu %lu\n", (unsigned long long)counters.PagefileUsage,
+               (unsigned long long)counters.WorkingSetSize,
+               (unsigned long long)counters.PrivateUsage, (unsigned long)handles);
+    }
+    if (process) CloseHandle(process);
+}
+
+std::string Unhex(const char* hex) {
+    std::string bytes;
+    if (strcmp(hex, "-") == 0) return bytes;
+    for (size_t i = 0; hex[i] && hex[i + 1]; i += 2) {
+        char pair[3] = {hex[i], hex[i + 1], 0};
+        bytes += (char)strtol(pair, nullptr, 16);
+    }
+    return bytes;
+}
+
+// The font of the skin's shadowed texts: Arial, 12 high, bold.
+HFONT ShadowFont() {
+    LOGFONTA font = {};
+    font.lfHeight = 12;
+    font.lfWeight = FW_BOLD;
+    strcpy(font.lfFaceName, "Arial");
+    return CreateFontIndirectA(&font);
+}
+
+void Measure(const char* hex) {
+    std::string text = Unhex(hex);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(dc, ShadowFont());
+    SIZE extent = {0, 0};
+    GetTextExtentPoint32A(dc, text.c_str(), (int)text.size(), &extent);
+    RECT box = {0, 0, 1000, 1000};
+    DrawTextA(dc, text.c_str(), (int)text.size(), &box, DT_CALCRECT | DT_SINGLELINE);
+    printf("measure %ld %ld %ld\n", extent.cx, box.right, box.bottom);
+    DeleteObject(SelectObject(dc, previous));
+    DeleteDC(dc);
+}
+
+bool WriteBitmapFile(const char* path, HBITMAP bitmap) {
+    DIBSECTION dib = {};
+    if (GetObjectA(bitmap, sizeof dib, &dib) != sizeof dib || !dib.dsBm.bmBits) return false;
+    GdiFlush();
+    BITMAPINFOHEADER header = dib.dsBmih;
+    DWORD bytes = (DWORD)dib.dsBm.bmWidthBytes * (DWORD)dib.dsBm.bmHeight;
+    header.biSizeImage = bytes;
+    BITMAPFILEHEADER file = {};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof header;
+    file.bfSize = file.bfOffBits + bytes;
+    FILE* out = fopen(path, "wb");
+    if (!out) return false;
+    bool ok = fwrite(&file, sizeof file, 1, out) == 1 &&
+              fwrite(&header, sizeof header, 1, out) == 1 &&
+              fwrite(dib.dsBm.bmBits, 1, bytes, out) == bytes;
+    return fclose(out) == 0 && ok;
+}
+
+// Grey copy moved by (2, 2), then green, with a transparent background.
+void ShadowText(char** args) {
+    HBITMAP bitmap = (HBITMAP)LoadImageA(nullptr, args[0], IMAGE_BITMAP, 0, 0,
+                                         LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+    if (!bitmap) {
+        printf("error cannot load %s\n", args[0]);
+        return;
+    }
+    RECT face = {atoi(args[2]), atoi(args[3]), atoi(args[4]), atoi(args[5])};
+    UINT format = (UINT)strtoul(args[6], nullptr, 0);
+    std::string text = Unhex(args[7]);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ previousBitmap = SelectObject(dc, bitmap);
+    HGDIOBJ previousFont = SelectObject(dc, ShadowFont());
+    SetBkMode(dc, TRANSPARENT);
+    RECT shadow = face;
+    OffsetRect(&shadow, 2, 2);
+    SetTextColor(dc, RGB(64, 64, 64));
+    DrawTextA(dc, text.c_str(), (int)text.size(), &shadow, format);
+    SetTextColor(dc, RGB(0, 255, 128));
+    DrawTextA(dc, text.c_str(), (int)text.size(), &face, format);
+    DeleteObject(SelectObject(dc, previousFont));
+    SelectObject(dc, previousBitmap);
+    DeleteDC(dc);
+    if (WriteBitmapFile(args[1], bitmap))
+        printf("drawn\n");
+    else
+        printf("error cannot write %s\n", args[1]);
+    DeleteObject(bitmap);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -294,6 +447,22 @@ int main(int argc, char** argv) {
             Prop(role, id, next(""));
         } else if (strcmp(command, "tooltip") == 0) {
             Tooltip();
+        } else if (strcmp(command, "proptext") == 0) {
+            const char* role = next("");
+            PropTextOf(role, (int)strtol(next("0"), nullptr, 0));
+        } else if (strcmp(command, "walk") == 0) {
+            Walk((int)strtol(next("0"), nullptr, 0));
+        } else if (strcmp(command, "memory") == 0) {
+            Memory();
+        } else if (strcmp(command, "measure") == 0) {
+            Measure(next("-"));
+        } else if (strcmp(command, "shadowtext") == 0) {
+            if (i + 8 >= argc) {
+                printf("error shadowtext needs 8 arguments\n");
+                return 2;
+            }
+            ShadowText(argv + i + 1);
+            i += 8;
         } else if (strcmp(command, "dialogs") == 0) {
             Dialogs();
         } else if (strcmp(command, "menu") == 0) {

@@ -41,7 +41,11 @@ ID_MODE, ID_CLASS, ID_INDEX, ID_SCORE, ID_RESULT, ID_QUESTION = range(0x1020, 0x
 ID_ANSWER_A, ID_SELECT_A, ID_LED_A = 0x1026, 0x102A, 0x102E
 ID_FIRST, ID_PREVIOUS, ID_NEXT, ID_LAST, ID_BROWSE, ID_PRINT = (
     0x1032, 0x1033, 0x1034, 0x1035, 0x1037, 0x1038)
+ID_LOG_ADD, ID_LOG_CLEAR = 0x1050, 0x1051
+ID_CHECK_ANSWER, ID_CHECK_SOUNDS, ID_CHECK_LABELS = 0x1100, 0x1101, 0x1102
 ID_ABOUT_TEXT = 0x1200
+SOUND_CLICK, SOUND_STARTUP, SOUND_CORRECT, SOUND_WRONG = 107, 108, 109, 110
+VK_END, VK_HOME, VK_UP, VK_DOWN = 0x23, 0x24, 0x26, 0x28
 
 # x, y, w, h in the parent's client area.
 PANEL_KEYS = {
@@ -64,7 +68,17 @@ TEST_DISPLAYS = {
     ID_ANSWER_A: (50, 120, 370, 50), ID_ANSWER_A + 1: (50, 180, 370, 50),
     ID_ANSWER_A + 2: (50, 240, 370, 50), ID_ANSWER_A + 3: (50, 300, 370, 50),
 }
+LOG_KEYS = {ID_LOG_ADD: (16, 356, 78, 28), ID_LOG_CLEAR: (96, 356, 78, 28)}
+LOG_CAPTION = (40, 42, 200, 60)  # left, top, right, bottom
+LOG_CHART = (22, 62, 418, 318)
+OPTION_BOXES = {ID_CHECK_ANSWER: (30, 50, 300, 16), ID_CHECK_SOUNDS: (30, 70, 300, 16),
+                ID_CHECK_LABELS: (30, 90, 300, 16)}
+ABOUT_TEXT = (20, 40, 400, 320)
 CLASSES = {"B": (100, 60), "A": (50, 30)}  # nominal questions and pass mark
+# Slots of the string tables.
+SLOT_ALREADY_LOGGED, SLOT_NOT_FINISHED, SLOT_CONFIRM_CLEAR = 1, 2, 35
+SLOT_TITLE, SLOT_EXAM, SLOT_NONE, SLOT_GOOD, SLOT_BAD = 52, 46, 48, 49, 50
+SLOT_BASIC, SLOT_ADVANCED, SLOT_ENTRIES = 54, 55, 58
 
 
 class E2EError(AssertionError):
@@ -96,6 +110,10 @@ def wait_until(predicate, timeout, interval=0.05, what="condition"):
         if time.monotonic() > end:
             raise E2EError("timed out waiting for " + what)
         time.sleep(interval)
+
+
+def windows_path(path):
+    return "Z:" + os.path.abspath(path).replace("/", "\\")
 
 
 def centre(origin, rect):
@@ -306,13 +324,24 @@ class Session:
             self.reg(["add", r"HKCU\Software\Korvane\Options", "/v", "Language", "/t", "REG_SZ",
                       "/d", str(language), "/f"])
 
-    def start_app(self):
-        """Starts korvane.exe as a user would and waits for its first question."""
+    def start_app(self, listen=False):
+        """Starts korvane.exe as a user would and waits for its first question.
+        With listen, Wine traces every PlaySound call of the program into a
+        file, so that the sounds can be told without an audio device."""
         if self.app and self.app.poll() is None:
             raise E2EError("korvane.exe already runs")
-        self.app = subprocess.Popen([WINE, EXE], env=self.env, cwd=os.path.dirname(EXE),
-                                    stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                                    stderr=subprocess.DEVNULL, start_new_session=True)
+        env = self.env
+        stderr = subprocess.DEVNULL
+        if listen:
+            env["WINEDEBUG"] = "-all,trace+winmm"
+            stderr = open(self.sound_log, "wb")
+        try:
+            self.app = subprocess.Popen([WINE, EXE], env=env, cwd=os.path.dirname(EXE),
+                                        stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                        stderr=stderr, start_new_session=True)
+        finally:
+            if listen:
+                stderr.close()
 
         def ready():
             if self.app.poll() is not None:
@@ -322,6 +351,21 @@ class Session:
 
         wait_until(ready, 60, 0.2, "the first question")
         return self.app
+
+    @property
+    def sound_log(self):
+        return os.path.join(self.artifacts, "sounds.log")
+
+    def sounds(self):
+        """The sound resource numbers the program has played so far, in order
+        (start_app with listen)."""
+        try:
+            with open(self.sound_log, "rb") as f:
+                text = f.read().decode("latin-1")
+        except FileNotFoundError:
+            return []
+        return [int(m, 16) for m in re.findall(r"MULTIMEDIA_PlaySound pszSound='([0-9A-Fa-f]+)'",
+                                               text)]
 
     def wait_app_exit(self, timeout=20):
         try:
@@ -358,6 +402,46 @@ class Session:
     def prop(self, role, control, name):
         return int(self.probe("prop", role, control, name)[0][1])
 
+    def prop_text(self, role, control):
+        """The text property of any control of a window (control 0: the
+        window itself), as bytes."""
+        f = self.probe("proptext", role, control)[0]
+        return b"" if f[1] == "-" else bytes.fromhex(f[1])
+
+    def post(self, *messages):
+        """Posts in one go, in order: ("command", id) to the main window as
+        WM_COMMAND, ("key", vk) as WM_KEYDOWN."""
+        args = []
+        for kind, value in messages:
+            args += [kind, value]
+        self.probe(*args, timeout=60)
+
+    def memory(self):
+        """{pagefile, workingset, private: bytes; handles} of korvane.exe
+        (Wine answers 0 for the last two)."""
+        f = self.probe("memory")[0]
+        if f[1] == "none":
+            raise E2EError("the memory of korvane.exe cannot be read")
+        return {"pagefile": int(f[1]), "workingset": int(f[2]), "private": int(f[3]),
+                "handles": int(f[4])}
+
+    def measure(self, text):
+        """Width of text in the font of the shadowed texts, and the size that
+        DT_CALCRECT | DT_SINGLELINE gives it."""
+        f = self.probe("measure", text.hex() or "-")[0]
+        return int(f[1]), int(f[2]), int(f[3])
+
+    def shadow_text(self, number, rect, text, flags, name):
+        """Bitmap number with text drawn into rect (left, top, right, bottom)
+        as the skin draws its shadowed texts: what the screen must show."""
+        out = os.path.join(self.artifacts, name + ".bmp")
+        source = os.path.join(SOURCE_DIR, "resources", "bitmaps", "%d.bmp" % number)
+        lines = self.probe("shadowtext", windows_path(source), windows_path(out),
+                           *(list(rect) + [flags, text.hex() or "-"]))
+        if lines != [["drawn"]]:
+            raise E2EError("the probe did not draw the text: %s" % lines)
+        return Image.open(out).convert("RGB")
+
     def tooltips(self):
         return [{"visible": f[1] == "1", "rect": tuple(int(v) for v in f[2:6]),
                  "text": b"" if f[6] == "-" else bytes.fromhex(f[6])}
@@ -369,9 +453,9 @@ class Session:
             rect = tuple(int(v) for v in f[3:7])
             text = b"" if f[2] == "-" else bytes.fromhex(f[2])
             if f[0] == "dialog":
-                result.append({"title": text, "rect": rect, "buttons": []})
-            elif f[0] == "button" and result:
-                result[-1]["buttons"].append({"text": text, "rect": rect})
+                result.append({"title": text, "rect": rect, "buttons": [], "statics": []})
+            elif f[0] in ("button", "static") and result:
+                result[-1][f[0] + "s"].append({"text": text, "rect": rect})
         return result
 
     def menus(self):
@@ -525,9 +609,15 @@ class Watcher:
 
 # ------------------------------------------------------------------ pictures
 
+_bitmaps = {}
+
+
 def bitmap(number):
-    path = os.path.join(SOURCE_DIR, "resources", "bitmaps", "%d.bmp" % number)
-    return Image.open(path).convert("RGB")
+    """A face bitmap of the build, read once (callers only read it)."""
+    if number not in _bitmaps:
+        path = os.path.join(SOURCE_DIR, "resources", "bitmaps", "%d.bmp" % number)
+        _bitmaps[number] = Image.open(path).convert("RGB")
+    return _bitmaps[number]
 
 
 def match_ratio(shot, origin, picture, points):
@@ -592,6 +682,57 @@ def near_polygon(points, x, y):
     return any(in_polygon(points, x + dx, y + dy) for dx in (-1, 0, 1) for dy in (-1, 0, 1))
 
 
+# The faces of each window at rest (pointer away, no lamp lit), by the
+# bitmap number of the English face; the French face is the next number,
+# except the options module's, which is one bitmap for both languages.
+PANEL_KEY_FACES = {ID_QUIT: 127, ID_MINIMISE: 115, ID_TEST: 133, ID_LOG: 259, ID_OPTIONS: 121,
+                   ID_NEW_BASIC: 307, ID_NEW_ADVANCED: 313, ID_LANGUAGE: 299,
+                   ID_CALCULATOR: 109, ID_ABOUT: 253}
+TEST_KEY_FACES = {ID_SELECT_A: 139, ID_SELECT_A + 1: 145, ID_SELECT_A + 2: 151,
+                  ID_SELECT_A + 3: 157, ID_FIRST: 169, ID_PREVIOUS: 209, ID_NEXT: 203,
+                  ID_LAST: 175, ID_BROWSE: 273, ID_PRINT: 285}
+TEST_LED_FACES = {ID_LED_A + i: 181 + 4 * i for i in range(4)}
+LOG_KEY_FACES = {ID_LOG_ADD: 241, ID_LOG_CLEAR: 247}
+BORDER_KEY_FACES = {ID_HIDE: 103}
+
+
+def left_of_panel(x, y):
+    # A module's last 20 columns lie under the panel.
+    return x < 420
+
+
+def window_faces(role):
+    """[(name, English bitmap, (x, y) in the window, covered rectangles,
+    shape test in window coordinates or None, French face at number + 1)]."""
+    def keys(layout, faces):
+        return [("key %#x" % i, n, layout[i][:2], (), None, True) for i, n in faces.items()]
+
+    if role == "main":
+        return [("panel", 291, (0, 0), list(PANEL_KEYS.values()),
+                 lambda x, y: in_polygon(MAIN_REGION, x, y), True)] + \
+            keys(PANEL_KEYS, PANEL_KEY_FACES)
+    if role == "border":
+        return [("border", 305, (0, 0), list(BORDER_KEYS.values()),
+                 lambda x, y: in_polygon(BORDER_REGION, x, y) and x < 40, True)] + \
+            keys(BORDER_KEYS, BORDER_KEY_FACES)
+    if role == "test":
+        covered = list(TEST_KEYS.values()) + list(TEST_DISPLAYS.values()) + \
+            list(TEST_LEDS.values())
+        return [("test module", 295, (0, 0), covered, left_of_panel, True)] + \
+            keys(TEST_KEYS, TEST_KEY_FACES) + keys(TEST_LEDS, TEST_LED_FACES)
+    if role == "log":
+        l, t, r, b = LOG_CAPTION
+        covered = list(LOG_KEYS.values()) + [(l - 2, t - 2, r - l + 6, b - t + 6)]
+        return [("log module", 267, (0, 0), covered, left_of_panel, True)] + \
+            keys(LOG_KEYS, LOG_KEY_FACES)
+    if role == "options":
+        return [("options module", 269, (0, 0), list(OPTION_BOXES.values()), left_of_panel,
+                 False)]
+    if role == "about":
+        return [("about module", 265, (0, 0), [ABOUT_TEXT], left_of_panel, True)]
+    raise E2EError("no faces known for " + role)
+
+
 class KorvaneCase(unittest.TestCase):
     """One Xvfb display and prefix for the test file; korvane.exe started
     fresh by each test; a screenshot of the screen as each test left it."""
@@ -636,6 +777,37 @@ class KorvaneCase(unittest.TestCase):
         time.sleep(0.1)
         self.s.move(5, 5)
         time.sleep(0.1)
+
+    def show(self, key, role):
+        """Shows a module with its panel key and rests the pointer."""
+        self.click_panel(key)
+        wait_until(lambda: self.s.windows()[role]["visible"], 10, 0.1, role)
+        self.rest_pointer()
+
+    def assert_faces(self, shot, role, language):
+        """Every face of a window, as the screenshot shows it, is the bitmap
+        of that language: at least 99 % of its points, and of the points where
+        the two languages' faces differ."""
+        origin = self.origin(role)
+        for name, number, (x, y), covered, inside, by_language in window_faces(role):
+            french = by_language and language == 2
+            shown = number + 1 if french else number
+            picture = bitmap(shown)
+            shape = None
+            if inside:
+                def shape(px, py, dx=x, dy=y, inside=inside):
+                    return inside(px + dx, py + dy)
+            at = (origin[0] + x, origin[1] + y)
+            points = face_points(picture, covered, step=2, inside=shape)
+            ratio = match_ratio(shot, at, picture, points)
+            self.assertGreater(ratio, 0.99, "%s: %s face %d" % (role, name, shown))
+            if by_language:
+                other = bitmap(number if french else number + 1)
+                words = differing_points(picture, other,
+                                         face_points(picture, covered, step=1, inside=shape))
+                if words:
+                    self.assertGreater(match_ratio(shot, at, picture, words), 0.99,
+                                       "%s: the words of %s face %d" % (role, name, shown))
 
     def show_test_module(self):
         self.click_panel(ID_TEST)
