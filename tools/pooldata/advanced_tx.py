@@ -253,7 +253,7 @@ La porteuse supprimée et deux bandes latérales
 Rien, car la BLU nécessite de la parole
 Un signal balayant en va-et-vient toute la bande passante du filtre
 
-What is meant by opposite sideband suppression in an SSB transmitter's specification?
+What is meant by opposite sideband suppression in an SSB transmitter's data sheet?
 How far the unwanted sideband is below the wanted one, in dB
 The attenuation of the carrier in watts
 The bandwidth of the audio stages
