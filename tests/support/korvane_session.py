@@ -405,8 +405,17 @@ class Session:
     def prop_text(self, role, control):
         """The text property of any control of a window (control 0: the
         window itself), as bytes."""
-        f = self.probe("proptext", role, control)[0]
-        return b"" if f[1] == "-" else bytes.fromhex(f[1])
+        # A read from outside can fail now and then (the program replacing its
+        # text copies mid-read after a language switch, or a probe start that
+        # Wine drops with no output); reading is harmless, so read again.
+        for attempt in range(10):
+            try:
+                f = self.probe("proptext", role, control)[0]
+                return b"" if f[1] == "-" else bytes.fromhex(f[1])
+            except E2EError:
+                if attempt == 9:
+                    raise
+                time.sleep(0.2)
 
     def post(self, *messages):
         """Posts in one go, in order: ("command", id) to the main window as
