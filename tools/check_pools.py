@@ -2,17 +2,26 @@
 """Checks question pool files against the pool format and the shape of the
 shipped pools; prints every fault and exits 1 if there is any.
 
-Usage: check_pools.py FILE...     (class from the codes, language from a
-                                   name ending in _en.txt or _fr.txt)
-       check_pools.py --shipped   (the four files in resources/pools)
+Usage: check_pools.py [--report] FILE...   (class from the codes, language
+                                            from a name ending in _en.txt or
+                                            _fr.txt)
+       check_pools.py --shipped            (the four files in resources/pools,
+                                            with the report)
 
 Two files of the same class, one English and one French, are also compared:
 same codes in the same order with the same correct answers.
+
+Each pool is also played by a candidate who knows nothing and reads only the
+options (and the stem's form): every strategy of GUESSERS, its expected score
+with ties broken at random, and the best combination of them.  --report
+prints those scores as a table.  Two pools of one language and both classes
+must not ask the same question twice.
 """
 
 import os
 import re
 import sys
+import unicodedata
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 SHIPPED = ["basic_en.txt", "basic_fr.txt", "advanced_en.txt", "advanced_fr.txt"]
@@ -243,16 +252,523 @@ def compare(en, fr):
     return errors
 
 
+# ---------------------------------------------------------------------------
+# The candidate who knows nothing.  Each strategy looks at one question's
+# options (and at the form of its stem) and names the options it would pick
+# among; a pick of n options scores 1/n when the key is one of them, which is
+# the expected score of choosing among them at random.  A strategy that has no
+# opinion on a question (None) does not apply to it.
+
+# The guessing and cross-class rules print warnings until the rewritten pools
+# meet them; this becomes True once they do.
+ENFORCE_GUESSING = False
+MAX_STRATEGY = 0.31
+LENGTH_RANK = (0.19, 0.31)
+MAX_TWO_LONGEST = 0.56
+VALUE_RANK = (0.18, 0.32)
+MAX_ABSOLUTE_GAP = 0.05
+# A strategy or rank is judged only on at least this many questions, so that a
+# handful of questions cannot make a fault come and go.
+MIN_QUESTIONS = 30
+CHANCE = 0.25
+EPS = 1e-9
+
+SI = {"p": 1e-12, "n": 1e-9, "\u00b5": 1e-6, "\u03bc": 1e-6, "u": 1e-6, "m": 1e-3,
+      "k": 1e3, "M": 1e6, "G": 1e9}
+SI_WORDS = {"pico": 1e-12, "nano": 1e-9, "micro": 1e-6, "milli": 1e-3, "kilo": 1e3,
+            "kil": 1e3, "mega": 1e6, "meg": 1e6, "m\u00e9ga": 1e6, "m\u00e9g": 1e6, "giga": 1e9}
+SYMBOLS = {"Hz", "W", "Wh", "V", "A", "F", "H", "S", "s", "m", "g", "J", "\u03a9", "dB", "dBm",
+           "dBi", "dBd", "dBW", "%", ":1", "W/m\u00b2", "V/m", "A/m", "bit/s", "b/s", "Bd"}
+# A value may open with a hedge ("About 50 ohms") and still be a value.
+NUMERIC_HEDGE = (r"(?i:(?:about|approximately|roughly|around|nearly|environ|d['\u2019]environ|"
+                 r"approximativement)\s+)?")
+NUMBER = {
+    "en": r"-?(?:\d{1,3}(?:,\d{3})+|\d+)(?:\.\d+)?|-?\.\d+",
+    "fr": r"-?(?:\d{1,3}(?:[ \u00a0\u202f]\d{3})+|\d+)(?:,\d+)?",
+}
+VALUE_RE = {lang: re.compile(r"^" + NUMERIC_HEDGE + r"(" + n + r")\s*(:1|[^\s\d:]\S*)?$")
+            for lang, n in NUMBER.items()}
+# Ratios between a key and the "mistakes" built from it: twice or half, a
+# power of ten, root two (peak and RMS), pi and two pi.
+RATIOS = [2.0, 4.0, 10.0, 100.0, 1000.0, 2 ** 0.5, 3.141592653589793, 6.283185307179586]
+RATIOS += [1 / r for r in RATIOS]
+RATIO_TOLERANCE = 0.02
+
+ABSOLUTE = {
+    "en": r"\b(?:always|never|only|exactly|cannot|can'?t|all|none|every|nothing|impossible)\b",
+    "fr": r"\b(?:toujours|jamais|seul|seule|seuls|seules|seulement|uniquement|exactement|aucun|"
+          r"aucune|tous|toutes|chaque|rien|impossible|ne peut|ne peuvent|n'importe)\b",
+}
+HEDGED = {
+    "en": r"\b(?:usually|about|approximately|roughly|around|may|might|generally|typically|often|"
+          r"mostly|mainly|largely|normally|likely|sometimes|some|tends?|could|can(?!'t))\b",
+    "fr": r"\b(?:en g\u00e9n\u00e9ral|g\u00e9n\u00e9ralement|environ|(?<!ne )peu(?:t|vent)|pourrai(?:t|ent)|"
+          r"typiquement|souvent|habituellement|approximativement|\u00e0 peu pr\u00e8s|normalement|"
+          r"la plupart|probablement|en principe|parfois|surtout|principalement|en partie|plut\u00f4t)\b",
+}
+ABSOLUTE_RE = {k: re.compile(v) for k, v in ABSOLUTE.items()}
+HEDGED_RE = {k: re.compile(v) for k, v in HEDGED.items()}
+# Words of five letters or more that say nothing of a stem's subject (without
+# accents).  The absolute and hedged words are cues of their own.
+STOPWORDS = set("""
+about above after again against among another based because before being below
+between beyond called cannot could describes description different doing during
+either every example false following given having other others their there these
+thing things those through under until using usually value what when where which
+while whose would should shall might correct statement answer mainly reason
+likely least better first second third three which always never exactly often
+quelle quelles quels lequel laquelle lesquels lesquelles cette celle celles celui
+entre apres avant pendant parce comme selon autre autres suivant suivante
+suivants suivantes donne donnee donnees leurs votre notre vous nous elles avoir
+faire peuvent doivent aussi quand ainsi encore toujours jamais seulement
+uniquement exactement environ generalement souvent plusieurs chaque aucun aucune
+toutes pourquoi comment combien depuis contre valeur exemple raison principal
+principale correct correcte enonce reponse moins lorsque quelque quelques
+""".split())
+
+
+def fold(text):
+    """Lower case without accents, for word matching."""
+    text = text.lower().replace("\u0153", "oe").replace("\u00e6", "ae")
+    return "".join(c for c in unicodedata.normalize("NFD", text) if not unicodedata.combining(c))
+
+
+def plain(text):
+    return text.lower().replace("\u2019", "'").replace("\u00a0", " ").replace("\u202f", " ")
+
+
+def distinctive(text):
+    """Stems of the subject words: five letters or more, no stopword, plural
+    dropped, cut to six letters so that resistor meets resistance."""
+    out = set()
+    for w in re.findall(r"[a-z]+", fold(text)):
+        if len(w) >= 5 and w not in STOPWORDS:
+            w = w[:-1] if w[-1] in "sx" else w
+            out.add(w[:6])
+    return out
+
+
+def split_unit(unit):
+    """(factor, base) of a unit as written: "kHz" -> (1e3, "Hz"), "kilohms"
+    -> (1e3, "ohm"), "hours" -> (1, "hour")."""
+    if unit in SYMBOLS:
+        return 1.0, unit
+    if len(unit) > 1 and unit[0] in SI and unit[1:] in SYMBOLS:
+        return SI[unit[0]], unit[1:]
+    w = unit.lower()
+    if len(w) > 2 and w.isalpha() and w.endswith("s"):
+        w = w[:-1]
+    m = re.fullmatch(r"(pico|nano|micro|milli|kilo|kil|m\u00e9ga|m\u00e9g|mega|meg|giga)"
+                     r"(ohm|watt|volt|hertz|farad|henry|amp\u00e8re|ampere)", w)
+    if m:
+        return SI_WORDS[m.group(1)], m.group(2)
+    return 1.0, w
+
+
+def parse_value(text, lang):
+    """(value in base units, base unit, unit as written, significant digits)
+    of an option that is a number with an optional unit, else None."""
+    m = VALUE_RE[lang].match(text)
+    if not m:
+        return None
+    digits = re.sub(r"\D", "", m.group(1))
+    if lang == "en":
+        number = float(m.group(1).replace(",", ""))
+    else:
+        number = float(re.sub(r"[ \u00a0\u202f]", "", m.group(1)).replace(",", "."))
+    unit = m.group(2) or ""
+    factor, base = split_unit(unit)
+    return number * factor, base, unit, len(digits.lstrip("0")) or 1
+
+
+class Item:
+    """One question as the guessing candidate sees it."""
+
+    def __init__(self, code, k, stem, answers, lang):
+        self.code, self.key, self.stem, self.answers, self.lang = code, k - 1, stem, answers, lang
+        parsed = [parse_value(a, lang) for a in answers]
+        self.parsed = parsed if all(parsed) else None
+        self.values = None
+        if self.parsed and len({p[1] for p in parsed}) == 1:
+            self.values = [p[0] for p in parsed]
+        self.lengths = [len(a) for a in answers]
+        self.absolute = [bool(ABSOLUTE_RE[lang].search(plain(a))) for a in answers]
+        self.hedged = [bool(HEDGED_RE[lang].search(plain(a))) for a in answers]
+
+
+ALL = frozenset(range(4))
+
+
+def rank_group(values, cand, r, descending):
+    """The options tied at place r (1 = first) of cand ordered by value: the
+    option at that place is any one of them, at random."""
+    order = sorted(cand, key=lambda i: -values[i] if descending else values[i])
+    at = values[order[min(r, len(order)) - 1]]
+    return frozenset(i for i in cand if values[i] == at)
+
+
+def two_longest_hold(item):
+    """Probability that the key is one of the two longest, ties at random."""
+    lengths = item.lengths
+    mine = lengths[item.key]
+    above = sum(1 for x in lengths if x > mine)
+    tied = sum(1 for x in lengths if x == mine)
+    return max(0, min(2 - above, tied)) / tied
+
+
+def odd(feature):
+    """The one option whose feature differs from three that agree."""
+    def pick(item):
+        f = [feature(item, i) for i in range(4)]
+        for i in range(4):
+            rest = {f[j] for j in range(4) if j != i}
+            if len(rest) == 1 and f[i] not in rest:
+                return frozenset([i])
+        return None
+    return pick
+
+
+def numeric_only(feature):
+    return lambda item, i: feature(item, i) if item.parsed else None
+
+
+def multiples_centre(item):
+    v = item.values
+    if not v or min(v) <= 0:
+        return None
+    centre = frozenset(
+        i for i in range(4)
+        if all(any(abs(v[j] / v[i] / r - 1) <= RATIO_TOLERANCE for r in RATIOS)
+               for j in range(4) if j != i))
+    return centre if centre and centre != ALL else None
+
+
+def flags_pick(flags, want):
+    chosen = frozenset(i for i in range(4) if flags[i] == want)
+    return chosen if chosen and chosen != ALL else None
+
+
+def shared_counts(item):
+    stem = distinctive(item.stem)
+    return [len(stem & distinctive(a)) for a in item.answers]
+
+
+def lone_sharer(item):
+    c = shared_counts(item)
+    return frozenset([c.index(max(c))]) if sum(1 for x in c if x) == 1 else None
+
+
+def most_shared(item):
+    c = shared_counts(item)
+    top = frozenset(i for i in range(4) if c[i] == max(c))
+    return top if max(c) and top != ALL else None
+
+
+def vowel_sound(word):
+    if len(word) > 1 and word.isupper() and word.isalpha():
+        return word[0] in "AEFHILMNORSX"       # an FM, an SWR meter
+    w = word.lower()
+    if w[:1].isdigit():
+        return w.startswith(("8", "11", "18"))
+    if w.startswith(("hour", "honest", "honou", "heir")):
+        return True
+    if w.startswith(("uni", "use", "usu", "uti", "eu", "one", "once")):
+        return False
+    return w[:1] in "aeiou"
+
+
+PLURAL_CUE_EN = re.compile(r"\b(?:which|what) (?:two|three|both)\b|\bname (?:two|three)\b|"
+                           r"^(?:what|which) are\b|\bwhich of (?:the following|these) are\b")
+SINGULAR_CUE_EN = re.compile(r"^(?:what|which) is (?:a|an)\b|\bwhich one\b|\bwhich single\b")
+CUE_FR = re.compile(r"\b(quel|quelle|quels|quelles) (?:est|sont|\u00e9tait|\u00e9taient|serait|"
+                    r"seraient|sera|seront)\b|(?:^|[.?!] )(quel|quelle|quels|quelles)\b|"
+                    r"\b(lequel|laquelle|lesquels|lesquelles)\b")
+FR_ASKED = {"quel": ("m", "s"), "quelle": ("f", "s"), "quels": ("m", "p"), "quelles": ("f", "p"),
+            "lequel": ("m", "s"), "laquelle": ("f", "s"), "lesquels": ("m", "p"),
+            "lesquelles": ("f", "p")}
+FR_ARTICLE = {"un": ("m", "s"), "le": ("m", "s"), "du": ("m", "s"), "au": ("m", "s"),
+              "une": ("f", "s"), "la": ("f", "s"), "les": (None, "p"), "des": (None, "p"),
+              "aux": (None, "p"), "deux": (None, "p"), "trois": (None, "p"),
+              "plusieurs": (None, "p")}
+
+
+def grammar_grades(item):
+    """+1 for an option that agrees with the stem, -1 for one that cannot
+    follow it, 0 where the stem or the option gives no cue; None when the stem
+    gives none at all."""
+    stem = plain(item.stem)
+    answers = [plain(a) for a in item.answers]
+    grades = [0] * 4
+    cued = False
+    if item.lang == "en":
+        tail = re.split(r"\s+", re.sub(r"[\s.:?_\u2026]+$", "", stem))[-1]
+        if tail in ("a", "an"):
+            cued = True
+            for i, a in enumerate(item.answers):
+                grades[i] += 1 if vowel_sound(a.split()[0]) == (tail == "an") else -1
+        many = ("two ", "both ", "three ", "several ")
+        if PLURAL_CUE_EN.search(stem):
+            cued = True
+            for i, a in enumerate(answers):
+                if a.startswith(many) or " and " in a or ", " in a:
+                    grades[i] += 1
+                elif a.startswith(("a ", "an ", "one ", "it ")):
+                    grades[i] -= 1
+        elif SINGULAR_CUE_EN.search(stem):
+            cued = True
+            for i, a in enumerate(answers):
+                grades[i] -= a.startswith(many)
+    else:
+        m = CUE_FR.search(stem)
+        if m:
+            cued = True
+            gender, number = FR_ASKED[next(g for g in m.groups() if g)]
+            for i, a in enumerate(answers):
+                if a.startswith("l'"):
+                    art = (None, "s")
+                else:
+                    w = re.match(r"[a-z]+", a)
+                    art = FR_ARTICLE.get(w.group(0)) if w else None
+                if art:
+                    clash = art[1] != number or (art[0] and art[0] != gender)
+                    grades[i] = -1 if clash else 1
+    return grades if cued else None
+
+
+def grammatical_fit(item):
+    g = grammar_grades(item)
+    if g is None or len(set(g)) == 1:
+        return None
+    return frozenset(i for i in range(4) if g[i] == max(g))
+
+
+def word_bucket(n):
+    return 0 if n <= 1 else 1 if n <= 3 else 2 if n <= 6 else 3 if n <= 10 else 4 if n <= 15 else 5
+
+
+# name, name of its opposite (pick every other option), picker.
+GUESSERS = [
+    ("multiples centre", "not the multiples centre", multiples_centre),
+    ("odd unit", "not the odd unit", odd(numeric_only(lambda it, i: it.parsed[i][2]))),
+    ("odd precision", "not the odd precision", odd(numeric_only(lambda it, i: it.parsed[i][3]))),
+    ("odd lead word", "not the odd lead word", odd(lambda it, i: it.answers[i].split()[0].lower())),
+    ("odd word count", "not the odd word count",
+     odd(lambda it, i: word_bucket(len(it.answers[i].split())))),
+    ("odd digit", "not the odd digit", odd(lambda it, i: bool(re.search(r"\d", it.answers[i])))),
+    ("avoid absolute words", "prefer absolute words", lambda it: flags_pick(it.absolute, False)),
+    ("prefer hedged words", "avoid hedged words", lambda it: flags_pick(it.hedged, True)),
+    ("stem word, lone sharer", "not the lone sharer", lone_sharer),
+    ("stem word, most shared", "not the most shared", most_shared),
+    ("grammatical fit", "grammatical misfit", grammatical_fit),
+]
+
+
+def score(pick, key):
+    return 1.0 / len(pick) if key in pick else 0.0
+
+
+class Guessing:
+    """Scores of every strategy on one pool: rows of (name, questions it
+    applies to, expected score), the faults they make, the combination."""
+
+    def __init__(self, name, blocks, lang):
+        self.name = name
+        items = [Item(c, k, q, a, lang) for c, k, q, a in blocks]
+        self.total = len(items)
+        words = [it for it in items if not it.parsed]
+        values = [it for it in items if it.values]
+        self.rows = []
+        self.faults = []
+        for r in range(1, 5):
+            self.row("length rank %d" % r,
+                     [score(rank_group(it.lengths, ALL, r, True), it.key) for it in words])
+        self.hold2 = sum(two_longest_hold(it) for it in words) / len(words) if words else 0.0
+        self.rows.append(("two longest (hold the key)", len(words), self.hold2))
+        for r in range(1, 5):
+            self.row("value rank %d%s" % (r, " (smallest)" if r == 1 else ""),
+                     [score(rank_group(it.values, ALL, r, False), it.key) for it in values])
+        picks = {}
+        judged = []
+        for name, opposite, pick in GUESSERS:
+            chosen = [(it, pick(it)) for it in items]
+            chosen = [(it, p) for it, p in chosen if p]
+            for label, sets in ((name, [(it, p) for it, p in chosen]),
+                                (opposite, [(it, ALL - p) for it, p in chosen])):
+                s = self.row(label, [score(p, it.key) for it, p in sets])
+                picks[label] = {id(it): p for it, p in sets}
+                judged.append((label, len(sets), s))
+        self.abs_keys = sum(it.absolute[it.key] for it in items) / max(1, len(items))
+        self.abs_others = (sum(sum(it.absolute) - it.absolute[it.key] for it in items)
+                           / max(1, 3 * len(items)))
+        self.rows.append(("absolute words in keys", len(items), self.abs_keys))
+        self.rows.append(("absolute words in distractors", 3 * len(items), self.abs_others))
+        filters = sorted((s, label) for label, n, s in judged if n >= MIN_QUESTIONS and s > CHANCE + EPS)
+        filters = [label for s, label in reversed(filters)]
+        self.combination, self.combo_rule = self.combine(items, words, filters, picks)
+        self.rows.append(("best combination", len(items), self.combination))
+        self.judge(len(words), len(values), judged)
+
+    def row(self, label, scores):
+        s = sum(scores) / len(scores) if scores else 0.0
+        self.rows.append((label, len(scores), s))
+        return s
+
+    def combine(self, items, words, filters, picks):
+        """Best decision rule per kind of question, found greedily on the pool
+        itself: narrow the options by a chain of strategies that beat chance
+        (each one only where it leaves something), then take a place by length
+        (worded questions) or value (numeric ones), or pick at random among
+        what is left."""
+        total, rules = 0.0, []
+        for kind, group, ranked in (("worded", words, "length"),
+                                    ("numeric", [it for it in items if it.parsed], "value")):
+            if not group:
+                continue
+            memo = {}
+
+            def final(it, cand, r):
+                if not r or (ranked == "value" and not it.values):
+                    return score(cand, it.key)
+                got = memo.get((id(it), cand, r))
+                if got is None:
+                    longest_first = ranked == "length"
+                    values = it.lengths if longest_first else it.values
+                    got = score(rank_group(values, cand, r, longest_first), it.key)
+                    memo[(id(it), cand, r)] = got
+                return got
+
+            best = None
+            for r in (None, 1, 2, 3, 4):
+                cands = [ALL] * len(group)
+                chain = []
+                got = sum(final(it, c, r) for it, c in zip(group, cands))
+                while True:
+                    step = None
+                    for label in filters:
+                        if label in chain:
+                            continue
+                        narrowed = []
+                        for it, c in zip(group, cands):
+                            p = picks[label].get(id(it))
+                            narrowed.append(c & p if p and c & p else c)
+                        s = sum(final(it, c, r) for it, c in zip(group, narrowed))
+                        if s > got + EPS and (step is None or s > step[0] + EPS):
+                            step = (s, label, narrowed)
+                    if step is None:
+                        break
+                    got, label, cands = step
+                    chain.append(label)
+                if best is None or got > best[0] + EPS:
+                    best = (got, chain, r)
+            got, chain, r = best
+            total += got
+            steps = ["narrow by " + ", then ".join(chain)] if chain else []
+            steps.append("%s rank %d" % (ranked, r) if r else "at random")
+            rules.append("%s: %s" % (kind, "; ".join(steps)))
+        return (total / len(items) if items else 0.0), rules
+
+    def judge(self, nwords, nvalues, judged):
+        pct = lambda x: 100.0 * x
+        rows = dict((r[0], r) for r in self.rows)
+        if nwords >= MIN_QUESTIONS:
+            for r in range(1, 5):
+                _, n, s = rows["length rank %d" % r]
+                if not LENGTH_RANK[0] - EPS <= s <= LENGTH_RANK[1] + EPS:
+                    self.faults.append("length rank %d holds the key in %.1f%% of %d worded questions "
+                                       "(%d%% to %d%%)" % (r, pct(s), n, *map(pct, LENGTH_RANK)))
+            if self.hold2 > MAX_TWO_LONGEST + EPS:
+                self.faults.append("the two longest options hold the key in %.1f%% of %d worded questions "
+                                   "(at most %d%%)" % (pct(self.hold2), nwords, pct(MAX_TWO_LONGEST)))
+        if nvalues >= MIN_QUESTIONS:
+            for r in range(1, 5):
+                label = "value rank %d%s" % (r, " (smallest)" if r == 1 else "")
+                _, n, s = rows[label]
+                if not VALUE_RANK[0] - EPS <= s <= VALUE_RANK[1] + EPS:
+                    self.faults.append("%s holds the key in %.1f%% of %d numeric questions (%d%% to %d%%)"
+                                       % (label, pct(s), n, pct(VALUE_RANK[0]), pct(VALUE_RANK[1])))
+        for label, n, s in judged + [("best combination", self.total, self.combination)]:
+            if n >= MIN_QUESTIONS and s > MAX_STRATEGY + EPS:
+                self.faults.append("strategy \"%s\" picks the key in %.1f%% of the %d questions it "
+                                   "applies to (at most %d%%)" % (label, pct(s), n, pct(MAX_STRATEGY)))
+        if self.total >= MIN_QUESTIONS and abs(self.abs_keys - self.abs_others) > MAX_ABSOLUTE_GAP + EPS:
+            self.faults.append("absolute words stand in %.1f%% of the keys and %.1f%% of the distractors "
+                               "(at most %d points apart)" % (pct(self.abs_keys), pct(self.abs_others),
+                                                             pct(MAX_ABSOLUTE_GAP)))
+
+
+def guessing(pool, lang):
+    return Guessing(pool.name, pool.blocks, lang or "en")
+
+
+def report(results):
+    """Every strategy's score per pool, one column a pool."""
+    names = [g.name.replace(".txt", "") for g in results]
+    width = max(len(r[0]) for r in results[0].rows)
+    lines = ["%-*s  %s" % (width, "strategy", "  ".join("%-15s" % n for n in names))]
+    for i, row in enumerate(results[0].rows):
+        cells = []
+        for g in results:
+            label, n, s = g.rows[i]
+            cells.append("%-15s" % ("%5.1f%% of %d" % (100.0 * s, n) if n else "-"))
+        lines.append("%-*s  %s" % (width, row[0], "  ".join(cells).rstrip()))
+    for g in results:
+        lines.append("best combination, %s: %s" % (g.name.replace(".txt", ""), " | ".join(g.combo_rule)))
+    return "\n".join(lines)
+
+
+# ---------------------------------------------------------------------------
+# The same question in both classes.  Sister questions that ask something else
+# have other stems, so only stems equal up to case, spacing and numbers are
+# faults, whatever their answers.  A calculation reworded is found by its
+# inputs: the same numbers in the stem (two or more) and the same key.
+
+NUMBER_IN_TEXT = re.compile(r"\d+(?:[.,]\d+|[ \u00a0\u202f]\d{3}(?!\d))*")
+
+
+def normalised(text):
+    return re.sub(r"\s+", " ", NUMBER_IN_TEXT.sub("#", plain(text))).strip()
+
+
+def same_key(text):
+    return " ".join(plain(text).split())
+
+
+def cross_class_faults(basic, advanced):
+    faults = []
+    stems, calcs = {}, {}
+    for code, k, q, a in basic.blocks:
+        stems.setdefault(normalised(q), (code, q))
+        numbers = tuple(sorted(NUMBER_IN_TEXT.findall(q)))
+        if len(numbers) >= 2:
+            calcs.setdefault((numbers, same_key(a[k - 1])), code)
+    for code, k, q, a in advanced.blocks:
+        same = stems.get(normalised(q))
+        numbers = tuple(sorted(NUMBER_IN_TEXT.findall(q)))
+        if same:
+            how = "the same question" if plain(same[1]).split() == plain(q).split() else \
+                "the same question with other numbers"
+            faults.append("%s and %s ask %s" % (same[0], code, how))
+        elif len(numbers) >= 2 and (numbers, same_key(a[k - 1])) in calcs:
+            faults.append("%s and %s make the same calculation (%s, answer %s)" % (
+                calcs[(numbers, same_key(a[k - 1]))], code, " ".join(numbers), a[k - 1]))
+    return faults
+
+
 def main(argv):
-    if argv == ["--shipped"]:
+    shipped = "--shipped" in argv
+    show = shipped or "--report" in argv
+    files = [a for a in argv if a not in ("--shipped", "--report")]
+    if shipped and not files:
         paths = [os.path.join(ROOT, "resources", "pools", f) for f in SHIPPED]
-    elif argv and not any(a.startswith("-") for a in argv):
-        paths = argv
+    elif files and not shipped and not any(a.startswith("-") for a in files):
+        paths = files
     else:
         print(__doc__.strip())
         return 2
     failed = False
     pools = {}
+    results = []
+    late = []                   # guessing and cross-class faults
     for path in paths:
         try:
             with open(path, "rb") as f:
@@ -274,6 +790,10 @@ def main(argv):
                 path, len(data), total,
                 " ".join("%.1f%%" % (100.0 * c / total) for c in pool.counts),
                 100.0 * pool.longest / total))
+        if pool.blocks:
+            g = guessing(pool, lang)
+            results.append(g)
+            late += ["%s: %s" % (path, e) for e in g.faults]
         if pool.letter and lang:
             pools.setdefault(pool.letter, {})[lang] = pool
     for letter, pair in sorted(pools.items()):
@@ -282,6 +802,15 @@ def main(argv):
             for e in errors:
                 print("class %s, English against French: %s" % (letter, e))
             failed = failed or bool(errors)
+    for lang in ("en", "fr"):
+        if lang in pools.get("B", {}) and lang in pools.get("A", {}):
+            late += ["Basic against Advanced (%s): %s" % (lang, e)
+                     for e in cross_class_faults(pools["B"][lang], pools["A"][lang])]
+    for e in late:
+        print(e if ENFORCE_GUESSING else "warning: " + e)
+    failed = failed or (ENFORCE_GUESSING and bool(late))
+    if show and results:
+        print(report(results))
     return 1 if failed else 0
 
 

@@ -2,7 +2,9 @@
 reproduce the committed pools byte for byte, and the validator must accept
 the shipped pools and reject each kind of damaged block."""
 
+import contextlib
 import glob
+import io
 import os
 import shutil
 import subprocess
@@ -337,6 +339,201 @@ class ValidatorTest(unittest.TestCase):
                                     stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
         self.assertNotEqual(result.returncode, 0)
         self.assertIn("bad code line", result.stdout)
+
+
+# Planted pools for the guessing candidate: 60 worded and 40 numeric
+# questions.  Every option is a five-letter lead and six-letter fillers, so the
+# length rank of an option is its number of words.  Half the worded questions
+# put an absolute word in one option, the other half a word of the stem; the
+# balanced pool puts that cue on the key in 8 of 30 questions, its length ranks
+# and value ranks spread evenly.
+FILLERS = "copper nickel silver carbon quartz cobalt bronze barium cerium osmium indium sodium".split()
+LEADS = ["Raise", "Lower", "Shift", "Clamp"]
+ADJ = "hollow bright narrow sturdy gentle silent".split()
+NOUN = "tower cable panel frame crate plank board chest shelf bench".split()
+WORDED, NUMERIC = 60, 40
+EVEN_RANKS = [(q // 2) % 4 + 1 for q in range(WORDED)]
+
+
+def balanced_hit(m):
+    return (m // 4) % 4 == 0
+
+
+def plain_values(j):
+    values = [v * 10 ** (j % 3) for v in (13, 17, 23, 29)]
+    return ["%d V" % v for v in values], j % 4
+
+
+def planted(word="stage", ranks=EVEN_RANKS, absolute_hit=balanced_hit, sharer_hit=balanced_hit,
+            values=plain_values, stem=None, leads=None, letter="B", volts=12, absolute="always"):
+    """Blocks (code, key, stem, answers) of a planted pool."""
+    blocks = []
+    for q in range(WORDED):
+        adj, noun, m, rank = ADJ[q % 6], NOUN[q // 6], q // 2, ranks[q]
+        hit = absolute_hit(m) if q % 2 == 0 else sharer_hit(m)
+        cue_rank = rank if hit else (rank + m % 3) % 4 + 1
+        options = {}
+        for r in range(1, 5):
+            fill = [FILLERS[(q * 7 + r * 3 + t) % len(FILLERS)] for t in range(5 - r)]
+            if r == cue_rank:
+                fill[-1] = absolute if q % 2 == 0 else adj
+            lead = leads(q, r == rank, r) if leads else LEADS[r - 1]
+            options[r] = " ".join([lead] + fill)
+        order = [options[r] for r in (1, 2, 3, 4)]
+        shift = q % 4
+        order = order[shift:] + order[:shift]
+        text = stem(adj, noun, word) if stem else "Which setting suits the %s %s %s?" % (adj, noun, word)
+        blocks.append(("%s-%03d" % (letter, q), order.index(options[rank]) + 1, text, order))
+    for j in range(NUMERIC):
+        answers, key = values(j)
+        text = "What does the %s %s %s divider give from %d V across %d ohms?" % (
+            ADJ[j % 6], NOUN[j // 6 % 10], word, volts + j, 100 + j)
+        blocks.append(("%s-%03d" % (letter, WORDED + j), key + 1, text, answers))
+    return blocks
+
+
+def guess_faults(blocks, lang="en"):
+    return check_pools.Guessing("planted", blocks, lang).faults
+
+
+def class_pool(letter, blocks):
+    pool = check_pools.Pool(letter)
+    pool.letter, pool.blocks = letter, blocks
+    return pool
+
+
+class GuessingTest(unittest.TestCase):
+    """The guessing rules always judge when called; ENFORCE_GUESSING only
+    decides whether the command fails on them."""
+
+    def assertFault(self, faults, fragment):
+        self.assertTrue(any(fragment in f for f in faults),
+                        "expected a fault containing %r, got %r" % (fragment, faults))
+
+    def test_balanced_pool_passes_in_both_languages(self):
+        for lang, absolute in (("en", "always"), ("fr", "jamais")):
+            with self.subTest(lang=lang):
+                g = check_pools.Guessing("planted", planted(absolute=absolute), lang)
+                self.assertEqual(g.faults, [])
+                self.assertGreater(g.abs_keys, 0)
+                self.assertLessEqual(g.combination, check_pools.MAX_STRATEGY)
+
+    def test_length_of_the_key(self):
+        tied = lambda q, is_key, r: LEADS[r - 1]
+        cases = [
+            ("always longest", [1] * WORDED, "length rank 1 holds the key in 100.0%"),
+            ("always second-longest", [2] * WORDED, "length rank 2 holds the key in 100.0%"),
+            ("two longest in 60%", [1, 2] * 18 + [3, 4] * 12,
+             "the two longest options hold the key in 60.0%"),
+        ]
+        for name, ranks, fragment in cases:
+            with self.subTest(name):
+                self.assertFault(guess_faults(planted(ranks=ranks, leads=tied)), fragment)
+        # A key tied for longest with one distractor is the longest half the time.
+        blocks = planted(ranks=[1] * WORDED)
+        for code, k, q, answers in blocks[:WORDED]:
+            second = sorted(range(4), key=lambda i: len(answers[i]))[-2]
+            answers[second] = answers[k - 1][:-6] + "zircon"
+        faults = guess_faults(blocks)
+        self.assertFault(faults, "length rank 1 holds the key in 50.0%")
+        self.assertFault(faults, "length rank 2 holds the key in 50.0%")
+
+    def test_values_of_the_key(self):
+        def second_smallest(j):
+            answers, _ = plain_values(j)
+            return answers, 1
+
+        def centre(j):
+            v = (4.7, 3.3, 6.8, 2.2, 5.6)[j % 5]
+            pattern = [(0.5, 2, 10), (0.1, 0.5, 2), (2, 10, 2 ** 0.5), (0.5, 0.1, 1 / 3.14159)][j % 4]
+            answers = ["%.3g V" % (v * f) for f in (1,) + pattern]
+            return answers[j % 4:] + answers[:j % 4], (4 - j % 4) % 4
+
+        self.assertFault(guess_faults(planted(values=second_smallest)),
+                         "value rank 2 holds the key in 100.0% of 40 numeric")
+        faults = guess_faults(planted(values=centre))
+        self.assertFault(faults, 'strategy "multiples centre" picks the key in 100.0%')
+        self.assertFalse(any("value rank" in f for f in faults), faults)
+
+    def test_words_of_the_options(self):
+        never = lambda m: False
+        always = lambda m: True
+        faults = guess_faults(planted(absolute_hit=never))
+        self.assertFault(faults, "absolute words stand in 0.0% of the keys and 10.0% of the distractors")
+        self.assertFault(faults, 'strategy "avoid absolute words" picks the key in 33.3%')
+        self.assertFault(guess_faults(planted(sharer_hit=always)),
+                         'strategy "stem word, lone sharer" picks the key in 100.0%')
+
+    def test_grammar_of_the_stem(self):
+        # "... is an" before a vowel; "Quelle est la" before a feminine article.
+        english = planted(stem=lambda *w: "In the %s %s %s, the part that sets the level is an" % w,
+                          leads=lambda q, is_key, r: "Anode" if is_key else "Relay")
+        french = planted(stem=lambda *w: "Quelle est la pi\u00e8ce du %s %s %s ?" % w,
+                         leads=lambda q, is_key, r: "La" if is_key else ["Le", "Un", "Du", "Le"][r - 1])
+        for lang, blocks in (("en", english), ("fr", french)):
+            with self.subTest(lang=lang):
+                self.assertFault(guess_faults(blocks, lang),
+                                 'strategy "grammatical fit" picks the key in 100.0%')
+
+    def test_same_question_in_both_classes(self):
+        basic = planted(word="stage")
+        advanced = planted(word="chain", letter="A", volts=60)
+        both = lambda: check_pools.cross_class_faults(class_pool("B", basic), class_pool("A", advanced))
+        self.assertEqual(both(), [])
+        code, k, q, answers = basic[WORDED + 3]
+        # Same stem, other numbers; reworded, same inputs and answer; a sister
+        # on the same inputs that asks for something else.
+        advanced[5] = ("A-005", k, q.upper().replace("ACROSS 103", "across  470"), answers)
+        advanced[WORDED + 8] = ("A-068", k, "Fed from 15 V, what do 103 ohms give?", answers)
+        advanced[WORDED + 9] = ("A-069", 1, "What current flows from 15 V through 103 ohms?",
+                                ["146 mA", "1.46 A", "14.6 mA", "6.87 A"])
+        self.assertEqual(both(), ["B-063 and A-005 ask the same question with other numbers",
+                                  "B-063 and A-068 make the same calculation (103 15, answer "
+                                  + answers[k - 1] + ")"])
+
+    def test_command_fails_on_guessing_faults_only_when_enforced(self):
+        lines = lines_of(committed("basic_en.txt"))
+        for i, ln in enumerate(lines):
+            if check_pools.CODE_RE.match(ln):
+                k, answers = int(ln[-2]), lines[i + 2:i + 6]
+                if not any(check_pools.parse_value(a, "en") for a in answers):
+                    second = sorted(range(4), key=lambda j: -len(answers[j]))[1]
+                    answers[k - 1], answers[second] = answers[second], answers[k - 1]
+                    lines[i + 2:i + 6] = answers
+        with tempfile.TemporaryDirectory() as tmp:
+            path = os.path.join(tmp, "basic_en.txt")
+            with open(path, "wb") as f:
+                f.write(bytes_of(lines))
+            saved = check_pools.ENFORCE_GUESSING
+            try:
+                for enforce in (False, True):
+                    check_pools.ENFORCE_GUESSING = enforce
+                    out = io.StringIO()
+                    with contextlib.redirect_stdout(out):
+                        code = check_pools.main([path])
+                    with self.subTest(enforce=enforce):
+                        self.assertEqual(code, 1 if enforce else 0, out.getvalue())
+                        self.assertIn("length rank 2 holds the key", out.getvalue())
+                        self.assertEqual("warning: " in out.getvalue(), not enforce)
+            finally:
+                check_pools.ENFORCE_GUESSING = saved
+
+    def test_numbers_with_units_and_prefixes(self):
+        cases = [("1,500 W", "en", (1500.0, "W")), ("1 500 W", "fr", (1500.0, "W")),
+                 ("2,5 kHz", "fr", (2500.0, "Hz")), ("4.7 kilohms", "en", (4700.0, "ohm")),
+                 ("2 m\u00e9gohms", "fr", (2e6, "ohm")), ("470 \u00b5A", "en", (0.00047, "A")),
+                 ("10 mS", "en", (0.01, "S")), ("100 ms", "en", (0.1, "s")),
+                 ("About 15.6 V", "en", (15.6, "V")), ("1.5:1", "en", (1.5, ":1")),
+                 ("14 348,4 kHz", "fr", (14348400.0, "Hz")),
+                 ("16:45 UTC", "en", None), ("1,5 V", "en", None), ("The 20 m band", "en", None)]
+        for text, lang, want in cases:
+            with self.subTest(text=text):
+                got = check_pools.parse_value(text, lang)
+                if want is None:
+                    self.assertIsNone(got)
+                else:
+                    self.assertAlmostEqual(got[0], want[0], delta=want[0] * 1e-9)
+                    self.assertEqual(got[1], want[1])
 
 
 if __name__ == "__main__":
