@@ -8,14 +8,14 @@ TITLE = ("Operating practice", "Pratique du trafic")
 S01 = parse("""
 How is the call sign F4XYZ spelled with the international phonetic alphabet?
 Foxtrot Four X-ray Yankee Zulu
-Frank Four Xavier Yellow Zebra
-Foxtrot Four Extra Yankee Zero
-France Four X-ray Yokohama Zanzibar
+Foxtrot Four Xavier Yankee Zebra
+France Four X-ray Yellow Zulu
+Freddie Four Extra York Zero
 Comment épelle-t-on l'indicatif F4XYZ avec l'alphabet phonétique international ?
-Foxtrot Four X-ray Yankee Zulu
-Frank Four Xavier Yellow Zebra
-Foxtrot Four Extra Yankee Zero
-France Four X-ray Yokohama Zanzibar
+Foxtrot Quatre X-ray Yankee Zulu
+Foxtrot Quatre Xavier Yankee Zebra
+France Quatre X-ray Yellow Zulu
+Freddie Quatre Extra York Zero
 
 Your call sign contains the letter Q. Which word of the international phonetic alphabet stands for it?
 Quebec
@@ -31,12 +31,12 @@ Quarter
 Your call sign contains the letter J. Which word of the international phonetic alphabet do you use to spell it?
 Juliett
 Japan
-Jupiter
+Jersey
 Jack
 Votre indicatif comporte la lettre J. Quel mot de l'alphabet phonétique international employez-vous pour l'épeler ?
 Juliett
 Japan
-Jupiter
+Jersey
 Jack
 
 A station spells part of its call sign as "Sierra". Which letter does this word stand for in the international phonetic alphabet?
@@ -44,7 +44,7 @@ S
 C
 Z
 X
-Une station épelle une partie de son indicatif par « Sierra ». Quelle lettre ce mot représente-t-il dans l'alphabet phonétique international ?
+Une station épelle une partie de son indicatif par « Sierra ». Quelle lettre ce mot représente-t-il dans l'alphabet phonétique ?
 S
 C
 Z
@@ -62,14 +62,14 @@ Whiskey, Kentucky, Venice
 Water, Kilo, Victor
 
 Why should you use the standard phonetic words rather than words you make up yourself?
-They are known worldwide and chosen to be hard to confuse
-Made-up words are forbidden by the ITU in every language and on every band
-Standard words make the signal stronger
-Made-up words use more bandwidth
+They are known worldwide and hard to confuse
+Made-up words are banned by the ITU on every band
+Standard words take less time to say than made-up ones
+Made-up words use more bandwidth than standard ones
 Pourquoi utiliser les mots phonétiques normalisés plutôt que des mots de votre invention ?
-Ils sont connus partout et choisis pour être difficiles à confondre
-Les mots inventés sont interdits par l'UIT dans toutes les langues et sur toutes les bandes
-Les mots normalisés rendent le signal plus fort
+Les mots normalisés, connus partout, se confondent peu
+Les mots inventés sont interdits par l'UIT sur toutes les bandes
+Les mots normalisés sont plus courts à prononcer
 Les mots inventés occupent plus de largeur de bande
 
 The letters M and N are easily confused by voice. Which phonetic words stand for them in the international alphabet?
@@ -88,7 +88,7 @@ Hotel
 Henry
 Havana
 Harbour
-Vous devez épeler clairement la lettre H de votre indicatif sur une bande bruyante. Quel mot de l'alphabet phonétique international employez-vous ?
+Vous devez épeler clairement la lettre H de votre indicatif sur une bande bruyante. Quel mot phonétique international employez-vous ?
 Hotel
 Henry
 Havana
@@ -96,14 +96,14 @@ Harbour
 
 When is it most useful to spell your call sign phonetically?
 When signals are weak or disturbed, or when asked
-Only in Morse code contacts
-Only when speaking your native language to a station of the same country
-Never; it only slows the contact down
+In Morse contacts, where letters are hard to copy
+When you work stations of your own country
+Never, as it only slows the contact down
 Quand est-il le plus utile d'épeler votre indicatif phonétiquement ?
-Quand les signaux sont faibles ou brouillés, ou sur demande
-Seulement dans les liaisons en télégraphie
-Seulement en parlant votre langue maternelle à une station du même pays
-Jamais ; cela ne fait que ralentir la liaison
+Sur signaux faibles ou brouillés, ou sur demande
+En télégraphie, où les lettres se lisent mal
+Avec des stations de votre propre pays
+Jamais, cela ne fait que ralentir la liaison
 """)
 
 S02 = parse("""
@@ -121,18 +121,18 @@ De ce qu'elle est occupée
 The other station reports "sorry, heavy QRM, please repeat". What is it complaining of?
 Interference from other stations
 Atmospheric noise from lightning in its area
-Fading of the signal
+Fading of the station's signal
 Morse sent too fast
 L'autre station signale « désolé, fort QRM, répétez s'il vous plaît ». De quoi se plaint-elle ?
 D'un brouillage par d'autres stations
-D'un bruit atmosphérique dû à la foudre dans sa région
+D'un bruit dû à la foudre
 D'un évanouissement du signal
 D'un Morse transmis trop vite
 
 On 80 m on a summer evening, the other station reports "heavy QRN here". What does it mean?
-Natural noise, such as static from thunderstorms
+Static from thunderstorms
 Interference from another amateur station
-A request to reduce power
+A request to reduce transmitter power
 A request to stop transmitting
 Sur le 80 m, un soir d'été, l'autre station signale « fort QRN ici ». Que veut-elle dire ?
 Un bruit naturel, comme les parasites d'orage
@@ -141,48 +141,48 @@ Une demande de réduire la puissance
 Une demande de cesser d'émettre
 
 The frequency becomes crowded and an operator sends "QSY 7045". What does the operator mean?
-Let us change to another frequency, here 7045 kHz
+Let us move to 7045 kHz
 Reduce transmitter power to 7 W
-I confirm receipt of message number 7045
-Stand by and wait 7 minutes
+I confirm receipt of message 7045
+Stand by for 7 minutes
 La fréquence devient encombrée et un opérateur transmet « QSY 7045 ». Que veut-il dire ?
-Passons sur une autre fréquence, ici 7045 kHz
+Changeons de fréquence, pour 7045 kHz
 Réduisez la puissance d'émission à 7 W
-J'accuse réception du message numéro 7045
-Patientez et attendez 7 minutes
+J'accuse réception du message 7045
+Attendez 7 minutes
 
 What does the Q-code QRP mean, and what do amateurs also use it for?
-Reduce power; amateurs also use it to name low-power operation
-Increase power; amateurs also use it for high-power stations
-I am ready; amateurs also use it to start a contest
-Your location; amateurs also use it for portable operation
+Reduce power; also low-power operation
+Increase power; also high-power stations
+I am ready; also the start of a contest
+Your location; also portable operation
 Que signifie le code Q QRP, et à quoi les radioamateurs l'emploient-ils aussi ?
-Réduisez la puissance ; il désigne aussi le trafic à faible puissance
-Augmentez la puissance ; il désigne aussi les stations de forte puissance
-Je suis prêt ; il sert aussi à ouvrir un concours
-Votre position ; il désigne aussi le trafic en portable
+Réduisez la puissance ; aussi le trafic à faible puissance
+Augmentez la puissance ; aussi les fortes puissances
+Je suis prêt ; aussi l'ouverture d'un concours
+Votre position ; aussi le trafic en portable
 
 The other station tells you "there is deep QSB on your signal". What is it describing?
 Fading of your signal at its receiver
 Interference from broadcast stations
 A request to send faster
-A change of antenna at your station
+A rough, hum-modulated tone
 L'autre station vous dit « il y a un fort QSB sur ton signal ». Que décrit-elle ?
 L'évanouissement de votre signal à sa réception
 Un brouillage dû aux stations de radiodiffusion
 Une demande de transmettre plus vite
-Un changement d'antenne à votre station
+Une note rauque, modulée par le secteur, sur votre signal
 
 A station sends you a message and asks "QSL?". In its basic sense, what is it asking?
-Can you acknowledge receipt?
+Will you acknowledge receipt?
 Are you leaving the air?
 Can you call me later?
-Is my signal weak?
+Shall I send a confirmation card by post?
 Une station vous transmet un message et demande « QSL? ». Dans son sens premier, que demande-t-elle ?
 Pouvez-vous accuser réception ?
-Quittez-vous l'air ?
+Cessez-vous d'émettre ?
 Pouvez-vous me rappeler plus tard ?
-Mon signal est-il faible ?
+Dois-je envoyer une carte de confirmation par la poste ?
 
 After calling CQ, you hear a weak reply you cannot copy and you send "QRZ?". What are you asking?
 Who is calling me?
@@ -190,21 +190,21 @@ What is your location?
 Is this frequency in use?
 What is the exact time?
 Après votre appel général, vous entendez une réponse faible que vous ne comprenez pas et vous transmettez « QRZ? ». Que demandez-vous ?
-Qui m'appelle ?
+Qui est-ce qui m'appelle ?
 Quelle est votre position ?
 Cette fréquence est-elle occupée ?
 Quelle est l'heure exacte ?
 
 At the end of an evening on the air, an operator sends "QRT". What does this tell other stations?
-That the station is stopping transmission and closing down
+That the station is closing down
 That the station is increasing its power
 That the station is ready to receive
-That the station asks others to send more slowly
+That the station wants slower sending
 À la fin d'une soirée de trafic, un opérateur transmet « QRT ». Qu'annonce-t-il aux autres stations ?
-Que la station cesse d'émettre et ferme
+Que la station cesse d'émettre
 Que la station augmente sa puissance
 Que la station est prête à recevoir
-Que la station demande aux autres de transmettre plus lentement
+Que la station demande de transmettre plus lentement
 
 Your Morse is too fast for the other station, which sends "QRS". What is it asking you to do?
 Send more slowly
@@ -221,36 +221,36 @@ De changer de fréquence
 S03 = parse("""
 An operator sends "CQ CQ CQ de" followed by a call sign. What does the abbreviation CQ mean?
 A general call to any station
-A call to one particular station
+A call to one chosen station
 The end of a contact
 A request to repeat
 Un opérateur transmet « CQ CQ CQ de » suivi d'un indicatif. Que signifie l'abréviation CQ ?
-Un appel général à toutes les stations
-Un appel à une station particulière
+Un appel général à toute station
+Un appel à une station choisie
 La fin d'une liaison
 Une demande de répétition
 
 At the end of a CQ call in Morse, the operator sends the procedure signal K. What does it mean?
 Invitation for any station to transmit
 End of contact, closing down
-Wait
-Message received
+Wait, I am busy for a moment
+Message received in full
 À la fin d'un appel général en Morse, l'opérateur transmet le signal de procédure K. Que signifie-t-il ?
-Invitation à émettre adressée à toute station
-Fin de liaison, fermeture de la station
-Attendez
-Message reçu
+Invitation à émettre, pour tous
+Fin de liaison, la station fermant
+Attendez, je suis occupé un instant
+Message bien reçu en entier
 
 At the end of an over in a Morse contact, the other station sends "KN". What does this procedure signal mean?
-Over to the station I am working only
+Over to the station I am working
 Over; any station listening may now answer
-The contact is over
-Send more slowly
+The contact is over and I am closing down
+Please send more slowly from now on
 À la fin d'un passage d'une liaison en Morse, l'autre station transmet « KN ». Que signifie ce signal de procédure ?
-À vous, seulement pour la station contactée
-À vous ; toute station à l'écoute peut répondre
-La liaison est terminée
-Transmettez plus lentement
+À vous, et à la seule station contactée
+À vous ; toute station peut répondre
+La liaison est terminée et je ferme
+Transmettez plus lentement désormais
 
 At the very end of a Morse contact, after the final greetings, which procedure signal is sent to show the contact is over?
 SK
@@ -264,68 +264,68 @@ BK
 KN
 
 In Morse or voice, what does "DE" mean, as in "F4XYZ DE F5ABC"?
-From; it comes before the call sign of the sending station
-To; it comes before the receiving station's call sign
-Repeat
-Delete the last word
+From; it precedes the sending station's call sign
+To; it precedes the receiving station
+Repeat; it asks for the last call sign again
+Delete; it cancels the last word sent
 En Morse ou en phonie, que signifie « DE », comme dans « F4XYZ DE F5ABC » ?
-De la part de ; il précède l'indicatif de la station qui émet
-À l'intention de ; il précède l'indicatif de la station réceptrice
-Répétez
-Effacez le dernier mot
+De la part de ; il précède l'indicatif de l'émetteur
+À l'intention de ; il précède le destinataire
+Répétez ; il redemande le dernier indicatif
+Effacez ; il annule le dernier mot transmis
 
 At the end of a friendly contact, an operator sends "73". What does this traditional number mean?
 Best regards
 Love and kisses
-I am in trouble
+Good luck in the contest
 Thank you for the report
 À la fin d'une liaison amicale, un opérateur transmet « 73 ». Que signifie ce nombre traditionnel ?
 Meilleures amitiés
 Grosses bises
-J'ai un problème
+Bonne chance pour le concours
 Merci pour le report
 
 During a fast exchange in Morse, an operator sends "BK". What does this abbreviation mean?
-Break: over to you quickly, or I wish to interrupt
-Bank holiday: I am away tomorrow
-Bad keying: please check the adjustment of your key
-Back tomorrow at the same time
+Break: over to you, or I wish to cut in
+Busy: the frequency is in use
+Bad keying: check the adjustment of your key
+Back soon: I will return after a short pause
 Pendant un échange rapide en Morse, un opérateur transmet « BK ». Que signifie cette abréviation ?
-Break : à vous rapidement, ou je souhaite interrompre
-Jour férié : je suis absent demain
-Mauvaise manipulation : vérifiez le réglage de votre manipulateur
-De retour demain à la même heure
+Break : à vous, ou je souhaite interrompre
+Occupé : la fréquence est prise
+Mauvaise manipulation : vérifiez votre manipulateur
+De retour bientôt, après une courte pause
 
 Why do CW operators use abbreviations and Q-codes so widely?
 They shorten messages and work across languages
-Because full words cannot be sent in Morse, which has no spaces between words
+Because full words cannot be sent in Morse
 Because the rules forbid plain language in Morse
-They make the signal more secret
+They make the contents harder for outsiders to read
 Pourquoi les télégraphistes utilisent-ils autant les abréviations et les codes Q ?
 Ils raccourcissent les messages et franchissent les langues
-Parce qu'on ne peut pas transmettre de mots entiers en Morse, qui n'a pas d'espace entre les mots
+Parce qu'on ne peut pas transmettre de mots entiers en Morse
 Parce que les règles interdisent le langage clair en Morse
-Ils rendent le signal plus secret
+Ils rendent le contenu plus difficile à lire pour les autres
 
 In a Morse transmission, what is the procedure signal AR used for?
-To mark the end of a message or of a call
-To mark the start of a contest
+To mark the end of a message or call
+To mark the start of a message
 To invite only one named station to reply
 To ask for a signal report
 Dans une émission en Morse, à quoi sert le signal de procédure AR ?
 À marquer la fin d'un message ou d'un appel
-À marquer le début d'un concours
+À marquer le début d'un message
 À n'inviter qu'une station nommée à répondre
 À demander un report de signal
 
 Before calling CQ on a frequency that seems free, a CW operator sends "QRL?". What is being asked?
 Is this frequency in use?
-Where are you located?
+What is my exact frequency?
 What is my signal strength?
 Can you send faster?
 Avant de lancer appel sur une fréquence qui semble libre, un télégraphiste transmet « QRL? ». Que demande-t-il ?
 Cette fréquence est-elle occupée ?
-Où êtes-vous situé ?
+Quelle est ma fréquence exacte ?
 Quelle est la force de mon signal ?
 Pouvez-vous transmettre plus vite ?
 """)
@@ -337,7 +337,7 @@ Range, Speed, Time
 Radio, Signal, Transmitter
 Reception, Sensitivity, Tuning
 Les reports de signal sont souvent donnés dans le système RST. Que représentent les trois lettres ?
-Lisibilité, force, tonalité (Readability, Strength, Tone)
+Lisibilité, force, tonalité
 Portée, vitesse, temps
 Radio, signal, émetteur
 Réception, sensibilité, accord
@@ -354,249 +354,249 @@ De 0 (illisible) à 10 (parfaitement lisible)
 De 1 (illisible) à 3 (parfaitement lisible)
 
 In a voice contact, the other station gives you a report of "59". What does it mean?
-Perfectly readable, extremely strong signal
-Barely readable, very weak signal
+Perfectly readable, very strong signal
+Barely readable, extremely strong
 Readable with difficulty, fair signal
-Unreadable, but strong
+Unreadable, but a very strong signal
 Dans une liaison en phonie, l'autre station vous donne un report de « 59 ». Que signifie-t-il ?
-Parfaitement lisible, signal extrêmement fort
-À peine lisible, signal très faible
+Parfaitement lisible, signal très fort
+À peine lisible, extrêmement fort
 Lisible avec difficulté, signal moyen
-Illisible, mais fort
+Illisible, mais signal très fort
 
 Why is there no tone figure in a signal report for a voice contact?
 The tone figure rates the note of a CW signal
-Voice signals always have perfect tone
-The tone figure is secret
-Because voice reports are always given in decibels above S9, not as figures
+Voice signals are taken to have a perfect tone
+The tone figure is used in contests and nowhere else
+Voice reports are given in decibels above S9 instead
 Pourquoi n'y a-t-il pas de chiffre de tonalité dans un report de liaison en phonie ?
 Le chiffre de tonalité note la qualité d'un signal CW
-Les signaux de phonie ont toujours une tonalité parfaite
-Le chiffre de tonalité est secret
-Parce que les reports en phonie se donnent toujours en décibels au-dessus de S9, pas en chiffres
+Les signaux de phonie sont censés avoir une tonalité parfaite
+Le chiffre de tonalité ne sert qu'en concours
+Les reports en phonie se donnent plutôt en décibels au-dessus de S9
 
 A CW signal you are copying has a rough note, clearly modulated by mains hum. Which tone figure of the RST report would you give?
 A low figure, such as 3 or 4
-9, the best figure
+9, since the note is still readable
 0, since the tone scale starts at zero
 None; the tone figure is not affected by hum
-Le signal de télégraphie que vous recevez a une note rauque, nettement modulée par le ronflement du secteur. Quel chiffre de tonalité du report RST donnez-vous ?
-Un chiffre bas, comme 3 ou 4
-9, le meilleur chiffre
+Le signal de télégraphie reçu a une note rauque, nettement modulée par le ronflement du secteur. Quel chiffre de tonalité RST donnez-vous ?
+3 ou 4, un chiffre bas
+9, puisque la note reste lisible
 0, puisque l'échelle de tonalité commence à zéro
-Aucun ; le ronflement n'affecte pas le chiffre de tonalité
+Aucun ; le ronflement n'affecte pas ce chiffre
 
 What does "RST 339" describe?
 Readable with much difficulty, weak, pure tone
 Perfectly readable, strong, poor tone
-Unreadable, no signal, good tone
+Unreadable, faint signal, good tone
 Fairly readable, moderate signal, rough and unsteady tone
 Que décrit « RST 339 » ?
-Lisible avec beaucoup de difficulté, faible, tonalité pure
+Lisible très difficilement, faible, tonalité pure
 Parfaitement lisible, fort, tonalité médiocre
-Illisible, pas de signal, bonne tonalité
+Illisible, signal faible, bonne tonalité
 Assez lisible, signal moyen, tonalité rauque et instable
 
 Why is an honest signal report more useful than an automatic "59"?
-It tells the other station how it is really received
-An automatic 59 is forbidden by the rules in all countries
+An honest report tells the station how it is really received
+An automatic 59 is forbidden by the rules
 Honest reports make contacts last longer
-An honest report increases the other station's power
+Only honest reports count for awards
 Pourquoi un report sincère est-il plus utile qu'un « 59 » automatique ?
 Il dit à l'autre station comment elle est vraiment reçue
-Un 59 automatique est interdit par les règles de tous les pays
+Un 59 automatique est interdit par les règles
 Les reports sincères font durer les liaisons
-Un report sincère augmente la puissance de l'autre station
+Seuls les reports sincères comptent pour les diplômes
 
 During a contact the other station reads your signal on its S-meter. What does the S-meter of a receiver indicate?
-The relative strength of the received signal
-The transmitter's output power
+The relative strength of the signal
+The output power of your own transmitter
 The frequency of the received signal
-The SWR of the antenna
+The SWR of the antenna system in use
 Pendant une liaison, l'autre station lit votre signal sur son S-mètre. Qu'indique le S-mètre d'un récepteur ?
-La force relative du signal reçu
-La puissance de sortie de l'émetteur
+La force relative du signal
+La puissance de sortie de votre émetteur
 La fréquence du signal reçu
-Le ROS de l'antenne
+Le ROS du système d'antenne utilisé
 
 On the strength scale of a signal report, how is a very strong signal usually described?
 By 9, with "plus" decibels above S9
 By a strength figure of 1, the top of the scale
-By a strength figure of 5
-By the letter S alone
+By a strength figure of 5, the scale's maximum
+By S10 and above, counting on past 9
 Sur l'échelle de force d'un report, comment un signal très fort est-il habituellement décrit ?
 Par 9, suivi de décibels « plus » au-dessus de S9
 Par un chiffre de force de 1, le haut de l'échelle
-Par un chiffre de force de 5
-Par la lettre S seule
+Par un chiffre de force de 5, le maximum de l'échelle
+Par S10 et au-delà, en comptant après 9
 """)
 
 S05 = parse("""
 Before calling CQ on a frequency that seems free, what should you do?
-Listen for a while and ask if the frequency is in use
+Listen, then ask if the frequency is in use
 Call CQ at once, since the frequency looks free
 Tune the transmitter on the frequency at full power
-Ask the administration for permission
+Send a test carrier to check that it is clear
 Avant de lancer appel sur une fréquence qui semble libre, que devez-vous faire ?
-Écouter un moment et demander si la fréquence est occupée
-Lancer appel immédiatement, puisque la fréquence semble libre
+Écouter, puis demander si la fréquence est occupée
+Lancer appel aussitôt, la fréquence semblant libre
 Régler l'émetteur sur la fréquence à pleine puissance
-Demander l'autorisation à l'administration
+Émettre une porteuse d'essai pour vérifier qu'elle est libre
 
 How should you answer a station calling CQ by voice?
-Its call sign once, then "this is" and your call sign
-Give only your own call sign, many times over
-Give its call sign ten times, then yours once
-Simply say "hello" and wait
+Its call sign once, then "this is" and yours
+Your own call sign alone, repeated many times over
+Its call sign ten times, then your own call sign once
+A friendly "hello", then wait for a reply
 Comment répondez-vous en phonie à une station qui lance appel ?
-Son indicatif une fois, puis « ici » et votre indicatif
-Votre indicatif seulement, de nombreuses fois
+Son indicatif, puis « ici » et le vôtre
+Votre indicatif seul, répété de nombreuses fois
 Son indicatif dix fois, puis le vôtre une fois
-« Allô » seulement, puis attendre
+Un « allô » amical, puis attendre la réponse
 
 Why is a long CQ call usually less effective than several short calls with listening breaks?
-Stations can answer in the breaks; long calls waste time
-Long calls damage the transmitter
-Short calls are required by law, with a break every ten seconds
-Long calls can only be heard nearby
+Stations reply in the breaks, and time is saved
+Long calls overheat the transmitter's final stage
+The rules require a listening break every ten seconds
+Long calls are heard only by nearby stations
 Pourquoi un long appel général est-il souvent moins efficace que plusieurs appels courts entrecoupés d'écoute ?
-On peut répondre pendant les pauses ; un long appel fait perdre du temps
-Les appels longs endommagent l'émetteur
-Les appels courts sont imposés par la loi, avec une pause toutes les dix secondes
+Les stations répondent pendant les pauses, et l'on gagne du temps
+Les appels longs font chauffer l'étage final
+Les règles exigent une pause toutes les dix secondes
 Les appels longs ne s'entendent qu'à proximité
 
 When you call CQ in Morse, at what speed should you send?
-At a speed at which you can comfortably receive the answer
-As fast as your keyer allows
-Always at exactly 5 words per minute
-Faster than the speed of the stations you expect
+At a speed you copy comfortably yourself
+At the top speed your keyer allows
+At exactly 5 words per minute
+Faster than the stations you hope to work
 Quand vous lancez appel en Morse, à quelle vitesse transmettez-vous ?
-À une vitesse à laquelle vous pouvez recevoir la réponse sans peine
+À une vitesse que vous recevez vous-même sans peine
 Aussi vite que le permet votre manipulateur
-Toujours à exactement 5 mots par minute
-Plus vite que les stations que vous attendez
+À exactement 5 mots par minute, comme l'exigent les règles
+Plus vite que les stations que vous espérez contacter
 
 Two stations answer your CQ at the same time. What is good practice?
 Answer the one copied best, or ask for a repeat
-Ignore both and call CQ again
-Answer both at once on the same over, then pick one
-Move frequency without telling them
+Ignore both of them and call CQ again
+Answer both at once, then pick one
+Move frequency without telling either of them
 Deux stations répondent en même temps à votre appel. Quelle est la bonne pratique ?
-Répondre à celle qui est la mieux reçue, ou faire répéter
-Les ignorer toutes les deux et relancer appel
+Répondre à la mieux reçue, ou faire répéter
+Ignorer les deux et relancer appel
 Répondre aux deux dans le même passage, puis en choisir une
-Changer de fréquence sans les prévenir
+Changer de fréquence sans prévenir ni l'une ni l'autre
 
 What is a "directional CQ", such as "CQ DX" or "CQ Europe"?
-A call inviting answers only from certain stations or areas
-A call made with a directional antenna only
-A call aimed at a single known station
-A call sent on two frequencies at once, one for each direction
+A call for answers from certain areas only
+A call made with a beam antenna pointed one way
+A call aimed at one station that you already know
+A call sent on two frequencies, one for each direction
 Qu'est-ce qu'un « appel dirigé », comme « CQ DX » ou « CQ Europe » ?
-Un appel qui n'invite à répondre que certaines stations ou régions
-Un appel fait uniquement avec une antenne directive
-Un appel destiné à une seule station connue
-Un appel transmis sur deux fréquences à la fois, une par direction
+Un appel réservé à certaines régions
+Un appel lancé avec une antenne directive pointée dans un sens
+Un appel destiné à une station déjà connue
+Un appel transmis sur deux fréquences, une par direction
 
 How should you end a contact?
-Final greetings, both call signs, then say whether you stay on frequency
-Stop transmitting without a word, since the other station will understand
-Say only "bye" without call signs
-Switch off the station while the other is talking
+Greetings and both call signs, then say if you stay
+Stop transmitting without a word; the other will understand
+Say goodbye and switch off, without call signs
+Switch off while the other station is still talking
 Comment terminez-vous une liaison ?
-Salutations finales, les deux indicatifs, puis dire si vous restez sur la fréquence
+Saluer, donner les deux indicatifs, dire si l'on reste
 Cesser d'émettre sans un mot, l'autre station comprendra
-En disant seulement « au revoir », sans indicatifs
-En éteignant la station pendant que l'autre parle
+Dire au revoir et éteindre, sans donner d'indicatif
+Éteindre pendant que l'autre station parle encore
 
 A short first contact between two amateurs who do not know each other usually starts with a standard exchange. What are its usual first items?
 Call signs, signal reports, names and locations
-Bank details and postal addresses for the QSL cards
-Equipment prices and where to buy them
-Weather forecasts for the next week at each station
-Une première liaison courte entre deux radioamateurs qui ne se connaissent pas commence en général par un échange type. Quels en sont les premiers éléments ?
-Les indicatifs, les reports, les prénoms et les positions
-Les coordonnées bancaires et postales pour les cartes QSL
-Les prix du matériel et où l'acheter
-Les prévisions météo de la semaine à chaque station
+Equipment, antennas and the weather, in full detail
+Licence numbers and the class of each licence
+Serial numbers and contest zones
+Une première liaison courte entre deux radioamateurs qui ne se connaissent pas suit en général un échange type. Quels en sont les premiers éléments ?
+Indicatifs, reports, prénoms et positions
+Le matériel, les antennes et la météo, en détail
+Les numéros de licence et la classe de chacune
+Des numéros de série et des zones de concours
 
 Why should each over in a contact be kept reasonably short?
-So the other station, and others waiting, can have a turn
+So that others waiting also get a turn
 Because the transmitter overheats after one minute
-Because the rules set a maximum of thirty seconds per over on all bands
-Long overs cause harmonics
+Because the rules limit each over to thirty seconds
+So that propagation does not change during the over
 Pourquoi chaque passage d'une liaison doit-il rester assez court ?
-Pour que l'autre station, et ceux qui attendent, aient leur tour
-Parce que l'émetteur chauffe après une minute
-Parce que les règles fixent un maximum de trente secondes par passage sur toutes les bandes
-Les longs passages produisent des harmoniques
+Pour que l'autre et ceux qui attendent aient leur tour
+Parce que l'émetteur chauffe au bout d'une minute
+Parce que les règles limitent un passage à trente secondes
+Pour que la propagation ne change pas pendant le passage
 
 You hear a station calling CQ whose signal is very weak. What can you do to help it copy you?
-Answer slowly and clearly, repeating your call sign and report
+Answer slowly, repeating call sign and report
 Answer at the fastest speed you can manage
-Use as many abbreviations as possible
-Do not answer, since a station that weak cannot hear anyone at all
-Vous entendez une station très faible qui lance appel. Comment l'aider à vous recevoir ?
-Répondre lentement et clairement, en répétant indicatif et report
-Répondre à la vitesse la plus rapide possible
-Utiliser le plus d'abréviations possible
-Ne pas répondre, une station aussi faible n'entendant personne
+Use as many abbreviations and Q-codes as you can
+Do not answer, as so weak a station cannot hear you
+Vous entendez une station très faible lancer appel. Comment l'aider à vous recevoir ?
+Répondre lentement, en répétant indicatif et report
+Répondre aussi vite que vous le pouvez
+Employer le plus possible d'abréviations et de codes Q
+Ne pas répondre : une station aussi faible ne vous entendra pas
 """)
 
 S06 = parse("""
 You want to use a frequency but hear only one side of a contact. What should you assume?
-It may be in use by a station you cannot hear
-The frequency is free, because you can hear only one of the two stations
-The station you hear is talking to itself
-The other station must be using illegal power
+A station you cannot hear is perhaps using it
+It is free, since you can hear only one of the two stations
+The station you hear is testing on its own
+The other station is on a different frequency
 Vous voulez utiliser une fréquence mais n'entendez qu'un côté d'une liaison. Que devez-vous supposer ?
-Elle est peut-être occupée par une station que vous n'entendez pas
-La fréquence est libre, puisque vous n'entendez qu'une des deux stations
-La station entendue se parle à elle-même
-L'autre station utilise forcément une puissance illégale
+Une station que vous n'entendez pas l'occupe sans doute
+Elle est libre, une seule station étant audible
+La station entendue fait un essai seule
+L'autre station est sur une autre fréquence
 
 What is a pile-up?
 Many stations calling one sought-after station at once
-A stack of equipment on the operating table
-A series of lightning strikes near the antenna during a storm
-A fault in the power amplifier
+A run of contacts made without a break by one station
+A net where stations check in one after another
+A list of rare stations still waiting to be worked
 Qu'est-ce qu'un « pile-up » ?
-De nombreuses stations appelant à la fois une station recherchée
-Un empilement de matériel sur la table de trafic
-Une série de coups de foudre près de l'antenne pendant un orage
-Un défaut de l'amplificateur de puissance
+De nombreuses stations appelant ensemble une station rare
+Une série de liaisons enchaînées sans pause par une station
+Un réseau où les stations se signalent l'une après l'autre
+Une liste de stations rares restant à contacter
 
 What is "split" operation, often used by rare stations?
-Transmitting on one frequency and listening on another
-Two operators share one microphone
-The station changes band every minute
-Half of the contact is in Morse and the other half by voice
+Sending on one frequency, listening on another
+Two operators sharing one station and one microphone
+Changing band every few minutes to find openings
+Half of the contact in Morse, the other half by voice
 Qu'est-ce que le trafic en « split », souvent pratiqué par les stations rares ?
-Émettre sur une fréquence et écouter sur une autre
-Deux opérateurs partagent un microphone
-La station change de bande chaque minute
-La moitié de la liaison se fait en Morse et l'autre en phonie
+Émettre sur une fréquence, écouter sur une autre
+Deux opérateurs se partageant le même microphone
+Changer souvent de bande pour trouver une ouverture
+La moitié de la liaison en Morse, l'autre en phonie
 
 During a pile-up, the rare station asks for stations with a certain prefix only. What should others do?
 Stay silent until the rare station calls for them
-Keep calling to show they are waiting
-Call with a different prefix to trick the operator
-Tune up their transmitters on the frequency
+Keep calling, to show that they are waiting too
+Call with a different prefix to get through sooner
+Tune their transmitters on the frequency meanwhile
 Pendant un pile-up, la station rare ne demande que les stations d'un certain préfixe. Que doivent faire les autres ?
 Se taire jusqu'à ce que la station rare les appelle
-Continuer d'appeler pour montrer qu'ils attendent
-Appeler avec un autre préfixe pour tromper l'opérateur
-Régler leurs émetteurs sur la fréquence
+Continuer d'appeler pour montrer qu'ils attendent aussi
+Appeler avec un autre préfixe pour passer plus vite
+Régler leur émetteur sur la fréquence en attendant
 
 Why should you tune your transmitter into a dummy load rather than on the air?
-To avoid disturbing stations already on the frequency
-Because tuning on the air is impossible
-Because dummy loads improve the transmitter's stability
+To avoid disturbing other stations
+Because tuning on the air is not possible
+Because dummy loads make the transmitter more stable
 To protect the receiver from overload
 Pourquoi régler votre émetteur sur charge fictive plutôt que sur l'air ?
-Pour ne pas gêner les stations déjà présentes sur la fréquence
+Pour ne pas gêner les stations déjà là
 Parce que le réglage sur l'air est impossible
-Parce que la charge fictive améliore la stabilité de l'émetteur
+Parce que la charge fictive stabilise l'émetteur
 Pour protéger le récepteur de la saturation
 
 By long-standing convention, which sideband is used for SSB voice on the amateur HF bands below 10 MHz, such as 80 m and 40 m?
@@ -610,341 +610,341 @@ La bande latérale supérieure
 Les deux bandes latérales à la fois
 Aucune ; on y utilise la FM
 
-By long-standing convention, which sideband is used for SSB voice on the amateur HF bands from 14 MHz upwards?
-Upper sideband
-Lower sideband
-Double sideband with carrier
-Vestigial sideband
-Par une convention ancienne, quelle bande latérale emploie-t-on pour la phonie BLU sur les bandes amateurs HF à partir de 14 MHz ?
-La bande latérale supérieure
-La bande latérale inférieure
-Double bande latérale avec porteuse
-Bande latérale résiduelle
+On HF, a program such as FT8 feeds audio tones into an SSB transceiver. Which sideband is conventionally selected for these digital modes?
+Upper sideband, on every band
+Lower sideband, on every band
+Lower below 10 MHz, upper above, as for voice
+Neither: FM, since the tones are audio
+En HF, un logiciel comme FT8 envoie des tonalités audio à un émetteur-récepteur BLU. Quelle bande latérale choisit-on par convention pour ces modes ?
+La supérieure, sur toutes les bandes
+L'inférieure, sur toutes les bandes
+L'inférieure sous 10 MHz, la supérieure au-dessus
+La FM, les tonalités étant audio
 
 Two SSB contacts are running 1 kHz apart. What is the likely result?
 They interfere, as SSB voice needs about 3 kHz
-Nothing, SSB signals take no bandwidth
-Both signals become louder
-The two contacts merge automatically into one round table
+Nothing, as SSB needs well under 1 kHz
+The stronger one captures the receiver
+Each station hears only a steady beat note
 Deux liaisons BLU se déroulent à 1 kHz l'une de l'autre. Quel est le résultat probable ?
-Elles se brouillent, la BLU occupant environ 3 kHz
-Rien, les signaux BLU n'occupent aucune largeur de bande
-Les deux signaux deviennent plus forts
-Les deux liaisons fusionnent automatiquement en une table ronde
+Brouillage, la BLU occupant environ 3 kHz
+Rien, la BLU occupant bien moins de 1 kHz
+Capture du récepteur par la plus forte, comme en FM
+Chacune n'entend qu'une note de battement fixe
 
 Why should you keep your transmitter power to the minimum needed for a good contact?
-It reduces interference to other stations and saves energy
-The rules require exactly 5 watts for all contacts
-Higher power always distorts speech
-Low power increases the range
+Less power means less interference to others, and saves energy
+The rules set 5 W as the limit for every contact
+Higher power distorts the speech of an SSB signal
+Low power gives a cleaner signal that carries further
 Pourquoi limiter la puissance d'émission au minimum nécessaire pour une bonne liaison ?
-Cela réduit le brouillage des autres stations et économise l'énergie
-Les règles imposent exactement 5 watts pour toute liaison
-Une forte puissance déforme toujours la parole
-Une faible puissance augmente la portée
+Cela réduit le brouillage des autres et économise l'énergie
+Les règles fixent à 5 W la limite de toute liaison
+Une forte puissance déforme la parole en BLU
+Une faible puissance porte plus loin
 
 An operator keeps transmitting on top of an ongoing contact. What is the best reaction of the stations in contact?
-Ignore it and move if needed, without arguing on the air
-Argue with the station on the frequency
-Jam the station in return
-Broadcast its call sign repeatedly as a warning to other amateurs
+Ignore it and move if needed, without arguing
+Tell the station off on the frequency until it stops
+Jam the station in return so that it leaves
+Send its call sign over and over to warn others
 Un opérateur émet sans cesse par-dessus une liaison en cours. Quelle est la meilleure réaction des stations en liaison ?
-L'ignorer et changer de fréquence si besoin, sans polémiquer
-Se disputer avec elle sur la fréquence
-La brouiller en retour
-Diffuser son indicatif en boucle pour avertir les autres radioamateurs
+L'ignorer et changer de fréquence
+La sermonner sur la fréquence jusqu'à ce qu'elle cesse
+La brouiller en retour pour qu'elle parte
+La signaler en répétant son indicatif en boucle
 """)
 
 S07 = parse("""
 What is an amateur repeater?
-An unattended station that receives on one frequency and retransmits on another
-A station that records your own signal and plays it back to you after a delay
-A device that doubles the power of a hand-held radio
-A receiver used only to monitor distress calls
+A station relaying what it hears on another frequency
+An amplifier fitted between a hand-held radio and its antenna
+A beacon that transmits so that others can study propagation
+A receiver that watches a channel and records the traffic
 Qu'est-ce qu'un relais amateur ?
-Une station automatique qui reçoit sur une fréquence et retransmet sur une autre
-Une station qui enregistre votre signal et vous le renvoie après un délai
-Un appareil qui double la puissance d'un portatif
-Un récepteur servant seulement à surveiller les appels de détresse
+Une station qui retransmet sur une fréquence ce qu'elle reçoit sur une autre
+Un amplificateur placé entre un portatif et son antenne
+Une balise qui émet pour que l'on étudie la propagation
+Un récepteur qui surveille un canal et enregistre le trafic
 
 Why do repeaters greatly increase the range of mobile and hand-held VHF stations?
-They are high up with good antennas, so they cover a wide area
-They increase the frequency of the signal
-They work on HF, where signals go further
-They store messages and send them later, when the band is open
+They stand high with good antennas, covering a wide area
+They raise the frequency of the signal for better range
+They work on HF, where signals travel further
+They store messages and send them when the band is open
 Pourquoi les relais augmentent-ils beaucoup la portée des stations VHF mobiles et portatives ?
-Ils sont en hauteur avec de bonnes antennes et couvrent une large zone
-Ils augmentent la fréquence du signal
+Ils sont haut placés, avec de bonnes antennes
+Ils élèvent la fréquence du signal pour qu'il porte mieux
 Ils fonctionnent en HF, où les signaux vont plus loin
-Ils stockent les messages et les transmettent plus tard, quand la bande est ouverte
+Ils stockent les messages pour plus tard
 
 What is the repeater "offset"?
 The gap between its input and output frequencies
-The distance between the repeater site and your station
-The delay before the repeater answers
-The tone sent at the end of each over
+The distance between the repeater site and you
+The delay before it retransmits
+The tone that must be sent to open it
 Qu'est-ce que le « décalage » (shift) d'un relais ?
-L'écart entre ses fréquences d'entrée et de sortie
+L'écart entre les fréquences d'entrée et de sortie du relais
 La distance entre le site du relais et votre station
-Le délai avant que le relais réponde
-La tonalité émise à la fin de chaque passage
+Le retard entre votre signal et sa retransmission
+La tonalité qu'il faut émettre pour l'ouvrir
+
+What input-output offset do most FM repeaters on the 2 m band use?
+600 kHz
+12.5 kHz
+5 MHz
+7.6 MHz
+Quel écart entre entrée et sortie la plupart des relais FM de la bande des 2 m utilisent-ils ?
+600 kHz
+12,5 kHz
+5 MHz
+7,6 MHz
+
+A 70 cm repeater in Region 1 transmits on 438.950 MHz and, like most there, listens 7.6 MHz lower. On which frequency must your radio transmit?
+431.350 MHz
+446.550 MHz
+438.350 MHz
+433.950 MHz
+Un relais 70 cm de la région 1 émet sur 438,950 MHz et, comme la plupart là-bas, écoute 7,6 MHz plus bas. Sur quelle fréquence votre poste doit-il émettre ?
+431,350 MHz
+446,550 MHz
+438,350 MHz
+433,950 MHz
 
 What is the purpose of a CTCSS tone on many repeaters?
-A sub-audible tone needed to open the repeater
-A tone that warns you when the battery of your radio is low
-A call tone that rings a telephone
-A tone that increases the repeater's range
+A low tone sent with your audio to open the repeater
+A tone that warns you when your battery is low
+A tone the repeater sends at the end of each over
+A data burst carrying your call sign
 À quoi sert une tonalité CTCSS sur de nombreux relais ?
-Une tonalité subaudible nécessaire pour ouvrir le relais
-Une tonalité qui vous avertit quand la batterie du poste est faible
-Une tonalité d'appel qui fait sonner un téléphone
-Une tonalité qui augmente la portée du relais
+Une tonalité basse émise avec votre voix pour ouvrir le relais
+Une tonalité qui vous avertit que la batterie est faible
+Une tonalité que le relais émet à la fin de chaque passage
+Une salve de données qui transmet votre indicatif au relais
+
+In which range do the standard CTCSS tones used to open repeaters lie?
+About 67 to 250 Hz
+About 300 to 3000 Hz
+About 1 to 2 kHz
+About 20 to 50 Hz
+Dans quelle gamme se situent les tonalités CTCSS normalisées qui servent à ouvrir les relais ?
+Environ 67 à 250 Hz
+Environ 300 à 3000 Hz
+Environ 1 à 2 kHz
+Environ 20 à 50 Hz
 
 Why should you pause briefly between overs when using a repeater?
-To let other stations, possibly with emergency traffic, call in
-To let the repeater's transmitter cool down for ten minutes
+To let other repeater users, perhaps with urgent traffic, call in
+To let the repeater's transmitter cool for ten minutes
 Because the repeater cannot carry two overs in a row
-To save your battery
+To let your own battery recover between overs
 Pourquoi marquer une courte pause entre les passages sur un relais ?
-Pour laisser d'autres stations, peut-être avec du trafic urgent, se manifester
+Pour laisser place à d'autres stations, ou à une urgence
 Pour laisser refroidir l'émetteur du relais dix minutes
 Parce que le relais ne peut pas transmettre deux passages de suite
-Pour économiser votre batterie
+Pour laisser votre batterie récupérer entre deux passages
 
 What is the "time-out timer" of a repeater for?
-It cuts retransmission if an over lasts too long
+It cuts the repeater off if an over lasts too long
 It switches the repeater off at night
-It counts the contacts of the day for the repeater's log
-It sets the clock of the repeater's beacon
+It counts the day's contacts for the repeater's log
+It sets the clock of the repeater's identification
 À quoi sert la minuterie (time-out) d'un relais ?
-Elle coupe la retransmission si un passage dure trop
+Elle coupe le relais si un passage dure trop
 Elle éteint le relais la nuit
-Elle compte les liaisons de la journée pour le journal du relais
-Elle règle l'horloge de la balise du relais
+Elle compte les liaisons du jour pour le journal du relais
+Elle règle l'horloge de l'identification du relais
 
 You can hear the other station directly with a good signal, without the repeater. What is good practice?
-Move to simplex and leave the repeater free
+Move to a simplex channel and leave the repeater free
 Keep using the repeater, since it is there
-Use the repeater output frequency for simplex, since it is already clear
-Increase power on the repeater input
+Use the repeater output for simplex
+Raise your power on the repeater input
 Vous entendez l'autre station directement avec un bon signal, sans le relais. Quelle est la bonne pratique ?
-Passer en simplex et laisser le relais libre
+Passer sur un canal simplex et laisser le relais libre
 Continuer sur le relais, puisqu'il est là
-Utiliser la fréquence de sortie du relais en simplex, puisqu'elle est dégagée
+Utiliser la sortie du relais en simplex
 Augmenter la puissance sur l'entrée du relais
-
-How do you usually announce that you are listening on a repeater?
-Your call sign followed by "listening"
-Call CQ for several minutes to be sure of being heard
-Key the microphone without speaking
-Send a long test tone
-Comment annonce-t-on habituellement que l'on est à l'écoute sur un relais ?
-En donnant son indicatif suivi de « à l'écoute »
-En lançant appel général plusieurs minutes pour être sûr d'être entendu
-En appuyant sur l'alternat sans parler
-En émettant une longue tonalité d'essai
-
-Two mobile stations agree to leave the repeater and work "simplex". What is simplex operation?
-Transmitting and receiving on the same frequency
-Transmitting on one frequency and receiving on another
-Using two antennas at once, one for each direction
-Operating through a satellite instead of a repeater
-Deux stations mobiles conviennent de quitter le relais et de passer en « simplex ». Qu'est-ce que le simplex ?
-L'émission et la réception sur la même fréquence
-L'émission sur une fréquence et la réception sur une autre
-L'emploi de deux antennes à la fois, une par sens
-Le trafic via un satellite au lieu d'un relais
-
-Your hand-held radio reaches the repeater but your signal is noisy there. Which step is most likely to help?
-Move to a higher, clearer spot or use a better antenna
-Speak much louder into the microphone, holding it close to your mouth
-Switch to a lower CTCSS tone
-Transmit for longer overs
-Votre portatif atteint le relais mais votre signal y est bruité. Quelle mesure a le plus de chances d'aider ?
-Aller vers un lieu plus haut et dégagé ou prendre une meilleure antenne
-Parler beaucoup plus fort dans le microphone, tenu près de la bouche
-Choisir une tonalité CTCSS plus basse
-Faire des passages plus longs
 """)
 
 S08 = parse("""
-Which type of modulation is usually used for voice on amateur VHF and UHF repeaters?
-Frequency modulation
-Single sideband
-Amplitude modulation with carrier
-On-off keying
-Quel type de modulation utilise-t-on habituellement pour la phonie sur les relais amateurs VHF et UHF ?
-La modulation de fréquence
-La bande latérale unique
-La modulation d'amplitude avec porteuse
-La manipulation tout ou rien
+How do you usually announce that you are listening on a repeater?
+Your call sign followed by "listening"
+A CQ call lasting several minutes
+Keying the microphone without speaking
+A long test tone, then listening for replies
+Comment annonce-t-on habituellement que l'on est à l'écoute sur un relais ?
+En donnant son indicatif suivi de « à l'écoute »
+En lançant appel général plusieurs minutes
+En appuyant sur l'alternat sans parler
+En émettant une longue tonalité d'essai
 
 Why should you not transmit on the repeater's output frequency?
 You would interfere with everyone listening to the repeater
-It would damage the repeater
-The repeater output is reserved for data and digital voice only
-It would raise your own SWR
+It would damage the repeater's receiver
+The output is kept for data and digital voice
+It would raise the SWR of your own antenna
 Pourquoi ne faut-il pas émettre sur la fréquence de sortie d'un relais ?
 Vous brouilleriez tous ceux qui écoutent le relais
-Cela endommagerait le relais
-La sortie du relais est réservée aux données et à la phonie numérique
-Cela augmenterait votre propre ROS
+Cela endommagerait le récepteur du relais
+La sortie est réservée aux données
+Cela augmenterait le ROS de votre propre antenne
 
 What does "reverse" on a repeater-capable radio do?
-It swaps transmit and receive, so you hear the repeater input
-It reverses the polarity of the supply, to protect the radio
-It plays back your last transmission
-It reverses the direction of the antenna
+It swaps transmit and receive frequencies
+It reverses the supply polarity to protect the radio
+It plays back your last transmission through the speaker
+It turns the offset into a simplex channel on the output
 Que fait la fonction « reverse » d'un poste prévu pour les relais ?
-Elle permute émission et réception pour écouter l'entrée du relais
+Elle permute les fréquences d'émission et de réception
 Elle inverse la polarité de l'alimentation pour protéger le poste
-Elle rejoue votre dernière émission
-Elle inverse l'orientation de l'antenne
+Elle rejoue votre dernière émission dans le haut-parleur
+Elle supprime le décalage et passe en simplex sur la sortie
 
-What is a courtesy tone, heard after each over on some repeaters?
-A short tone that ends each over and resets the timer
-A warning that the repeater is about to switch off for the night
-A signal that an emergency is in progress
-The repeater's identification in Morse
-Qu'est-ce que le « bip de courtoisie » entendu après chaque passage sur certains relais ?
-Un bref signal qui clôt chaque passage et remet la minuterie à zéro
-Un avertissement que le relais va s'éteindre pour la nuit
-Un signal annonçant une urgence en cours
-L'identification du relais en Morse
-
-Who is usually responsible for the technical operation of an amateur repeater?
-The licence holder or group that keeps it
-Every user of the repeater equally
-The administration's monitoring service, which runs all repeaters
-Nobody, because it is automatic
-Qui est habituellement responsable du fonctionnement technique d'un relais amateur ?
-Le titulaire ou le groupe qui le gère
-Chaque utilisateur du relais, à égalité
-Le service de contrôle de l'administration, qui exploite tous les relais
-Personne, puisqu'il est automatique
-
-What is an FM "calling channel" on VHF?
-A simplex frequency for first contact, before moving off
-The frequency on which the repeaters of the region transmit
-A channel reserved for beacons
-A frequency used only for digital modes
-Qu'est-ce qu'une « fréquence d'appel » FM en VHF ?
-Une fréquence simplex de premier contact, avant de changer
-La fréquence sur laquelle émettent les relais de la région
-Un canal réservé aux balises
-Une fréquence réservée aux modes numériques
+In much of Region 1, 145.500 MHz is the 2 m FM calling frequency. How is it meant to be used?
+For first contact in simplex, then moving off
+As the output frequency of the repeaters of the region
+As a channel kept for beacons and propagation tests
+As the frequency on which digital modes are sent
+Dans une grande partie de la région 1, 145,500 MHz est la fréquence d'appel FM des 2 m. Comment doit-on l'utiliser ?
+Comme canal simplex de premier contact, avant de changer
+Comme fréquence de sortie des relais de la région
+Comme canal réservé aux balises
+Comme fréquence d'émission des modes numériques
 
 What may happen if you set too wide an FM deviation on your transmitter?
 Distortion and interference to adjacent channels
-Your signal will become narrower
-Your battery will last longer, but the range will be shorter
-The repeater will answer faster
+A narrower signal the repeater cannot decode
+Longer battery life, but a shorter range
+A faster response from the repeater
 Que peut-il se passer si vous réglez une excursion FM trop grande sur votre émetteur ?
 De la distorsion et un brouillage des canaux adjacents
-Votre signal deviendra plus étroit
-Votre batterie durera plus longtemps, mais la portée sera réduite
-Le relais répondra plus vite
+Un signal plus étroit que le relais ne sait pas décoder
+Une batterie qui dure plus, mais une portée réduite
+Une réponse plus rapide du relais
 
 Some repeaters link to others over the internet. What must users of such linked systems remember?
-They may be heard far away; the usual rules still apply
-Internet links remove the need to identify, since the system does it
-Any language or content is allowed once the link is active
-The link allows unlicensed people to transmit on the radio side
+Their signals reach far; the usual rules still apply
+The link identifies for them, so they need not
+Any language or content is allowed on a linked system
+The link lets unlicensed people transmit on the radio side
 Certains relais sont reliés à d'autres par internet. Que doivent retenir les utilisateurs de ces systèmes ?
-Ils peuvent être entendus au loin ; les règles habituelles s'appliquent
-La liaison internet dispense de s'identifier, le système s'en chargeant
-Tout langage et tout contenu sont permis une fois la liaison active
+Ils portent loin, et les règles restent les mêmes
+La liaison les identifie, ils n'ont donc pas à le faire
+Tout langage et tout contenu sont permis sur un système relié
 La liaison permet à des non-licenciés d'émettre côté radio
 
+What does a digital voice mode, such as D-STAR, DMR or C4FM, need at both ends of a contact?
+Compatible equipment using the same protocol
+An ordinary FM receiver with the squelch open
+The same CTCSS tone at both stations
+An internet link at both stations, even in simplex
+De quoi un mode de phonie numérique, comme le D-STAR, le DMR ou le C4FM, a-t-il besoin aux deux bouts d'une liaison ?
+D'équipements compatibles employant le même protocole
+D'un simple récepteur FM, silencieux ouvert
+De la même tonalité CTCSS aux deux stations
+D'une liaison internet, même en simplex
+
+A DMR repeater carries two separate conversations at once on a single channel. How does it do this?
+It shares the channel in time, in two time slots
+It splits it into two narrow FM channels
+It sends one conversation on each sideband
+It gives each conversation its own CTCSS tone
+Un relais DMR achemine deux conversations distinctes à la fois sur un seul canal. Comment fait-il ?
+Il partage le canal dans le temps, en deux créneaux
+Il divise le canal en deux canaux FM plus étroits
+Il transmet une conversation sur chaque bande latérale
+Il donne à chaque conversation sa tonalité CTCSS
+
 While mobile in a car, what is the safest way to operate?
-Let a passenger operate, or stop safely before using the radio
-Hold the microphone while driving through traffic
-Write the log while driving
-Use a hand-held radio with the antenna inside the car while driving fast
+Let a passenger operate, or stop safely first
+Operate while driving, keeping overs short
+Write the log at red lights, between two overs
+Use a hand-held with its antenna inside the car
 En voiture, quelle est la façon la plus sûre de trafiquer ?
-Laisser un passager trafiquer, ou s'arrêter en sécurité avant d'utiliser la radio
-Tenir le microphone en conduisant dans la circulation
-Remplir le carnet de trafic en conduisant
-Utiliser un portatif avec l'antenne dans l'habitacle en roulant vite
+Confier la radio à un passager, ou s'arrêter d'abord
+Trafiquer en conduisant, avec des passages courts
+Remplir le carnet aux feux rouges, entre deux passages
+Utiliser un portatif avec l'antenne dans l'habitacle
 """)
 
 S09 = parse("""
 Why do amateurs record times in UTC in their logs?
-It is the same worldwide, so both logs agree
-UTC is the local time of the ITU headquarters, used as a reference
-It is required only during summer time
-Local time is never precise enough
+It is the same everywhere, so all logs agree
+UTC is the local time of the ITU's seat in Geneva
+It is needed in summer time, when clocks change
+Local time is too imprecise for a log entry
 Pourquoi les radioamateurs notent-ils les heures en UTC dans leur carnet ?
-C'est la même heure partout, les deux carnets concordent
-L'UTC est l'heure locale du siège de l'UIT, prise comme référence
-Elle n'est exigée qu'à l'heure d'été
-L'heure locale n'est jamais assez précise
+C'est la même heure partout, et tous les carnets concordent
+L'UTC est l'heure locale du siège de l'UIT à Genève
+Elle s'impose à l'heure d'été
+L'heure locale est trop imprécise pour un carnet
 
 Which items are normally recorded in an amateur station log for each contact?
 Date, UTC time, band, mode, call sign and reports
-Only the other operator's name
-The price of the contact
-The other station's equipment serial numbers and its operator's address
+The other operator's name and the weather at each end
+The price of the contact and the power of both stations
+Equipment of the other station and its operator's address
 Quels éléments note-t-on normalement au carnet de trafic pour chaque liaison ?
-Date, heure UTC, bande, mode, indicatif et reports
-Seulement le prénom de l'autre opérateur
-Le prix de la liaison
-Les numéros de série du matériel de l'autre station et l'adresse de son opérateur
+La date, l'heure UTC, la bande, le mode, l'indicatif et les reports
+Le prénom de l'autre opérateur et la météo des deux côtés
+Le prix de la liaison et la puissance des deux stations
+La liste du matériel de l'autre station et l'adresse de son opérateur
 
 After a contact with a distant station, you receive its QSL card in the post. What is a QSL card?
 A written confirmation of a contact
-A licence document issued by the administration to each station
-A card that lists all the Q-codes and their meanings
-A memory card that stores the settings of a transceiver
+A licence card issued to each station
+A card listing the Q-codes and their meanings
+A memory card that stores a radio's settings
 Après une liaison avec une station lointaine, vous recevez sa carte QSL par la poste. Qu'est-ce qu'une carte QSL ?
 Une confirmation écrite d'une liaison
-Un document de licence délivré par l'administration à chaque station
-Une carte qui liste tous les codes Q et leur sens
-Une carte mémoire qui garde les réglages d'un émetteur-récepteur
+Une carte de licence délivrée à chaque station
+Une carte qui liste les codes Q et leur sens
+Une carte mémoire qui garde les réglages d'un poste
 
 Besides confirming contacts, why is a careful log useful?
-It helps with interference complaints by showing what you did and when
-It increases the station's power
-It replaces the licence
-It is only useful for contests, where the organisers check every entry
+It records when you were on the air, for interference cases
+It raises the power the station is allowed to use
+It can replace the licence document during an inspection
+It is useful in contests only, where every entry is checked
 Outre la confirmation des liaisons, à quoi sert un carnet bien tenu ?
-Il aide face aux plaintes de brouillage en montrant ce que vous avez fait et quand
-Il augmente la puissance de la station
-Il remplace la licence
-Il n'est utile qu'en concours, où les organisateurs vérifient chaque ligne
+Il montre quand vous avez émis, en cas de brouillage
+Il augmente la puissance permise à la station
+Il peut remplacer le document de licence lors d'un contrôle
+Il ne sert qu'en concours, où chaque ligne est vérifiée
 
 What is a QSL bureau?
-A service, often run by a national society, that forwards QSL cards in bulk
-A government office that issues call signs and confirms every contact
-A shop that sells radio equipment
-A club that organises contests
+A society's service that forwards QSL cards in bulk
+A government office that confirms contacts
+A shop that sells printed QSL cards and logbooks
+A club that organises contests and checks the logs
 Qu'est-ce qu'un bureau QSL ?
-Un service, souvent géré par une association nationale, qui achemine les cartes QSL en nombre
-Un bureau de l'État qui attribue les indicatifs et confirme chaque liaison
-Un magasin de matériel radio
-Un club qui organise des concours
+Un bureau associatif qui achemine les QSL en nombre
+Un bureau de l'État qui confirme les liaisons
+Un magasin qui vend des cartes QSL imprimées et des carnets
+Un club qui organise des concours et contrôle les carnets
 
 A listener sends you a report card signed with "SWL" after the name. What does the abbreviation SWL mean?
 A short-wave listener, who does not transmit
-A standing wave level
-A station working on low power, usually under 5 W
-A special wire for the long antenna
+A station working on low power, under 5 W
+A standing-wave level read on an SWR meter
+A special licence for working with satellites
 Un écouteur vous envoie une carte de report signée « SWL » après son nom. Que signifie l'abréviation SWL ?
 Un écouteur d'ondes courtes, qui n'émet pas
-Un niveau d'ondes stationnaires
-Une station travaillant à faible puissance, en général moins de 5 W
-Un fil spécial pour l'antenne long fil
+Une station travaillant à faible puissance, sous 5 W
+Un niveau d'ondes stationnaires lu au ROS-mètre
+Une licence spéciale pour le trafic par satellite
 """) + c.utc([(14, 30, 2), (21, 45, -5), (0, 30, 3)]) + parse("""
-Why should the times in your log be accurate to within a minute or two?
-So that both logs of a contact match when it is checked for a QSL card, an award or a contest
-Because the licence requires an atomic clock in every station
-Because the ionosphere changes every minute and the time sets the band
-Because a wrong time makes the other station's QSL card invalid by law
-Pourquoi les heures de votre carnet doivent-elles être exactes à une ou deux minutes près ?
-Pour que les deux carnets d'une liaison concordent lors d'un contrôle pour une carte QSL, un diplôme ou un concours
-Parce que la licence exige une horloge atomique dans chaque station
-Parce que l'ionosphère change chaque minute et que l'heure fixe la bande
-Parce qu'une heure fausse rend légalement nulle la carte QSL de l'autre station
+FT8 stations transmit in fixed 15-second periods. Why must the computer clock of an FT8 station be right to within about a second?
+Decoders expect signals to begin at the period start
+The clock sets the frequency of the audio tones
+The UTC time is sent in every FT8 message and is checked
+An error of a second would shift the signal out of the band
+Les stations FT8 émettent par périodes fixes de 15 secondes. Pourquoi l'horloge de leur ordinateur doit-elle être juste à une seconde près environ ?
+Le décodage attend chaque émission au début de la période
+L'horloge fixe la fréquence des tonalités audio
+L'heure UTC figure dans chaque message FT8
+Une seconde d'erreur ferait sortir le signal de la bande
 """)
 
 S10 = parse("""
@@ -1015,228 +1015,228 @@ La bande des 12 m
 La bande des 20 m
 
 Why are amateur bands commonly named by a wavelength in metres, such as "20 m"?
-The name gives the approximate wavelength of signals in that band
-Because the antenna for each band must be exactly that long
-Because the band is that many metres wide
-Because the name shows the maximum range in metres
+The name is close to the wavelength of its signals
+It is the exact length its antenna must have
+It is the length of a half-wave dipole for the band
+It is the height above ground its antenna needs
 Pourquoi les bandes amateurs portent-elles couramment le nom d'une longueur d'onde, comme « 20 m » ?
-Le nom donne la longueur d'onde approximative des signaux de la bande
-Parce que l'antenne de chaque bande doit mesurer exactement cette longueur
-Parce que la bande a cette largeur en mètres
-Parce que le nom indique la portée maximale en mètres
+C'est la longueur d'onde approchée des signaux
+C'est la longueur exacte que doit avoir son antenne
+C'est la longueur d'un dipôle demi-onde pour la bande
+C'est la hauteur au-dessus du sol qu'exige son antenne
 """) + c.mhz_khz([("7.074", "mhz"), (14230, "khz"), ("1.8365", "mhz")])
 
 S11 = parse("""
 Which digital mode is widely used for weak-signal HF contacts, with short, largely automatic exchanges in 15-second transmit and receive periods?
 FT8
-AM
-FM voice
-Slow-scan television
-Quel mode numérique est très utilisé pour les liaisons HF à signaux faibles, avec des échanges courts et largement automatiques par périodes d'émission et de réception de 15 secondes ?
+WSPR
+PSK31
+RTTY
+Quel mode numérique est très utilisé en HF pour les signaux faibles, avec des échanges courts, largement automatiques, par périodes de 15 secondes ?
 Le FT8
-L'AM
-La phonie FM
-La télévision à balayage lent
+Le WSPR
+Le PSK31
+Le RTTY
 
-Some HF contests are held in RTTY. What is RTTY?
-Radio teletype, using frequency-shift keying
-A form of single-sideband voice used on 80 m
-A repeater linking system
-A method of measuring antenna gain
-Certains concours HF se déroulent en RTTY. Qu'est-ce que le RTTY ?
-Le radiotélétype, par déplacement de fréquence
-Une forme de phonie BLU utilisée sur le 80 m
-Un système de liaison de relais
-Une méthode de mesure du gain d'antenne
+What does a minimal FT8 contact exchange between the two stations?
+Call signs, grid locators and signal reports in decibels
+Names, towns and RST reports, typed out in full sentences
+Call signs and contest serial numbers, with nothing else
+Call signs, transmitter powers and antenna descriptions
+Que contient l'échange minimal d'une liaison en FT8 entre les deux stations ?
+Les indicatifs, les locators et des reports en décibels
+Les prénoms, les villes et des reports RST, en phrases complètes
+Les indicatifs et des numéros de série de concours, sans plus
+Les indicatifs, les puissances d'émission et les antennes
+
+What is PSK31 best known for?
+Live keyboard chats in a very narrow signal
+Weak-signal exchanges in fixed 15-second periods
+Sending pictures in about 31 seconds
+Relaying messages through packet digipeaters
+Pour quoi le PSK31 est-il surtout connu ?
+Les échanges au clavier en direct, sur un signal très étroit
+Des échanges à signaux faibles par périodes fixes de 15 secondes
+L'envoi d'images à balayage lent, en environ 31 secondes chacune
+Le relais de messages par les digipeaters du packet
 
 What is the main cause of overheating when a transceiver runs digital modes at full power?
-Many digital modes transmit continuously, at 100 % duty cycle
-Digital modes use a higher frequency
+Many digital modes transmit continuously, at full duty cycle
+Digital modes are sent on a higher frequency than voice
 The computer heats the transceiver through the cable
-Digital signals contain harmonics that heat the power amplifier
+Digital signals carry harmonics that heat the amplifier
 Quelle est la cause principale de l'échauffement d'un émetteur-récepteur en mode numérique à pleine puissance ?
-Beaucoup de modes numériques émettent en continu, à 100 % du temps
-Les modes numériques utilisent une fréquence plus haute
+Beaucoup de modes numériques émettent en continu, sans temps de repos
+Les modes numériques sont émis sur une fréquence plus haute que la phonie
 L'ordinateur chauffe l'appareil par le câble
-Les signaux numériques contiennent des harmoniques qui chauffent l'amplificateur
+Les signaux numériques sont riches en harmoniques qui chauffent l'amplificateur
 
 Why should the audio level from the computer to an SSB transmitter on digital modes be set carefully?
-Too much audio overdrives it, giving wide, distorted signals
-Too little audio damages the sound card
+Too much audio overdrives it into wide, distorted signals
+Too little audio damages the computer's sound card
 The audio level sets the frequency of the signal on the band
-The audio level has no effect on the signal
+The audio level must match the CTCSS tone of the mode
 Pourquoi régler soigneusement le niveau audio de l'ordinateur vers un émetteur BLU en mode numérique ?
-Trop d'audio le surcharge et donne des signaux larges et déformés
-Un niveau trop faible endommage la carte son
+Trop d'audio donne des signaux larges et déformés
+Un niveau trop faible endommage la carte son de l'ordinateur
 Le niveau audio fixe la fréquence du signal sur la bande
-Le niveau audio n'a aucun effet sur le signal
-
-What is packet radio?
-A digital mode sending addressed, error-checked data packets
-Sending parcels by radio-controlled drones
-A type of antenna for mobile use
-A voice mode for repeaters that sends speech in short bursts
-Qu'est-ce que le packet radio ?
-Un mode numérique qui envoie des paquets de données adressés et contrôlés
-L'envoi de colis par drones radiocommandés
-Un type d'antenne pour le mobile
-Un mode de phonie pour relais qui envoie la parole par courtes rafales
-
-Why do signals from a low-orbit amateur satellite change frequency during a pass?
-The Doppler effect, as it approaches and then recedes
-The satellite changes its transmit frequency on purpose to avoid interference
-Because of the ionosphere's reflection
-Because the satellite's battery discharges
-Pourquoi les signaux d'un satellite amateur en orbite basse changent-ils de fréquence au cours d'un passage ?
-L'effet Doppler, le satellite s'approchant puis s'éloignant
-Le satellite change volontairement sa fréquence d'émission pour éviter le brouillage
-À cause de la réflexion sur l'ionosphère
-Parce que la batterie du satellite se décharge
-
-An amateur satellite is in low Earth orbit. How long does a typical pass over your station, from rise to set, last?
-About 10 to 20 minutes
-About 24 hours
-About 2 seconds
-Several days
-Un satellite amateur est en orbite terrestre basse. Combien de temps dure un passage typique au-dessus de votre station, du lever au coucher ?
-Environ 10 à 20 minutes
-Environ 24 heures
-Environ 2 secondes
-Plusieurs jours
+Le niveau audio doit correspondre à la tonalité CTCSS du mode
 
 What is APRS used for?
 Sending positions and short messages by packet radio
-Encrypting amateur messages so that only club members can read them
-Measuring antenna radiation patterns
-Automatic tuning of antennas
+Encrypting messages for club members
+Measuring the radiation patterns of antennas
+Tuning antennas automatically from a distance
 À quoi sert l'APRS ?
 À transmettre positions et messages courts par packet radio
-À chiffrer les messages amateurs pour que seuls les membres du club les lisent
+À chiffrer les messages du club
 À mesurer les diagrammes de rayonnement des antennes
-À accorder automatiquement les antennes
+À accorder les antennes à distance, automatiquement
+
+An amateur satellite is said to work in "mode U/V". What does this tell you?
+The uplink is on 70 cm (UHF) and the downlink on 2 m (VHF)
+The uplink is on 2 m (VHF) and the downlink on 70 cm (UHF)
+Both links are on 70 cm, split by the usual 7.6 MHz
+The uplink is by voice and the downlink is in Morse
+On dit qu'un satellite amateur fonctionne en « mode U/V ». Qu'est-ce que cela indique ?
+La montée est en 70 cm (UHF) et la descente en 2 m (VHF)
+La montée est en 2 m (VHF) et la descente en 70 cm (UHF)
+Les deux liaisons sont en 70 cm, décalées des 7,6 MHz usuels
+La montée se fait en phonie et la descente en Morse
+
+Why do signals from a low-orbit amateur satellite change frequency during a pass?
+The Doppler effect, as the satellite approaches then recedes
+The satellite retunes on purpose to avoid interference
+The ionosphere reflects the signal at a changing angle
+The satellite's battery voltage falls during the pass
+Pourquoi les signaux d'un satellite amateur en orbite basse changent-ils de fréquence au cours d'un passage ?
+L'effet Doppler, le satellite s'approchant puis s'éloignant
+Le satellite se réaccorde exprès pour éviter le brouillage
+L'ionosphère réfléchit le signal sous un angle changeant
+La batterie du satellite se décharge
+
+When you work through an amateur satellite, why is it good practice to listen to your own downlink while you transmit?
+To check your frequency and use no more power than needed
+To hear whether your microphone is switched on
+Because the satellite does not retransmit unless you listen
+To measure the height of the satellite from the delay
+Quand vous trafiquez par un satellite amateur, pourquoi est-il bon d'écouter votre propre signal descendant pendant que vous émettez ?
+Pour vérifier votre fréquence et limiter votre puissance
+Pour savoir si votre microphone est bien allumé
+Parce que le satellite ne retransmet que si vous écoutez
+Pour mesurer l'altitude du satellite d'après le retard
 
 Why is it good practice to check the waterfall display before transmitting on a digital-mode frequency?
 To pick a clear spot and not transmit over others
-Because the waterfall display sets the transmit power of the radio
-To measure the SWR of the antenna
-To see the time in UTC
-Pourquoi est-il de bonne pratique de regarder la chute d'eau (waterfall) avant d'émettre sur une fréquence de mode numérique ?
-Pour choisir une place libre et ne pas émettre sur les autres
-Parce que l'affichage en chute d'eau règle la puissance d'émission du poste
-Pour mesurer le ROS de l'antenne
-Pour voir l'heure UTC
-
-What does a digital voice mode need at both ends of a contact?
-Compatible equipment using the same protocol
-Only an FM receiver
-An internet connection in every case, even for a simplex contact
-Two antennas per station
-De quoi un mode de phonie numérique a-t-il besoin aux deux bouts d'une liaison ?
-D'équipements compatibles utilisant le même protocole
-D'un simple récepteur FM
-D'une connexion internet dans tous les cas, même en simplex
-De deux antennes par station
+The waterfall display sets the radio's transmit power
+To measure the SWR of the antenna before sending
+To read the UTC time that the other stations send
+Pourquoi est-il de bonne pratique de regarder l'affichage en cascade avant d'émettre sur une fréquence de mode numérique ?
+Pour choisir une place libre sans gêner les autres
+Parce que la cascade règle la puissance d'émission du poste
+Pour mesurer le ROS de l'antenne avant d'émettre
+Pour lire l'heure UTC envoyée par les autres stations
 """)
 
 S12 = parse("""
 What is an amateur radio contest?
-An event in which stations make as many contacts as possible under set rules
-A test for a higher licence class, held on the air by the administration
-A comparison of equipment prices
-A meeting of the national society's committee
+An event to make as many contacts as possible under set rules
+An on-air examination for a higher licence class, run by the administration
+A comparison of the prices of equipment from different makers
+A yearly meeting of the national society's committee on the air
 Qu'est-ce qu'un concours radioamateur ?
-Une épreuve où les stations font le plus de liaisons possible selon des règles fixées
-Un examen pour une classe de licence supérieure, passé sur l'air devant l'administration
-Une comparaison des prix du matériel
-Une réunion du bureau de l'association nationale
+Une épreuve où l'on fait le plus de liaisons possible selon des règles
+Un examen sur l'air pour une classe de licence supérieure, mené par l'administration
+Une comparaison des prix du matériel des différents fabricants
+Une réunion annuelle sur l'air du bureau de l'association nationale
 
 What is a "contest exchange"?
-The information, such as a report and a serial number, that stations swap
+A report such as 599 and a serial number that stations swap
 The trading of equipment between contestants after the contest ends
-Swapping frequencies with another station
-The final score list
+An agreement between two stations to swap frequencies during the contest
+The list of final scores published by the organisers
 Qu'est-ce que l'« échange » d'un concours ?
-Les informations, comme un report et un numéro de série, que les stations échangent
+Un report comme 599 et un numéro de série à échanger
 L'échange de matériel entre concurrents à la fin du concours
-Un échange de fréquences avec une autre station
-Le classement final
+Un accord entre deux stations pour échanger leurs fréquences pendant le concours
+La liste des résultats finaux publiée par les organisateurs
 
-Why do many amateurs avoid the narrow segments of bands set aside for non-contest use during contests?
-Band plans keep some segments, such as beacon ones, free of contests
-Because contest stations must use FM
-Those segments are reserved for broadcasting during contest weekends
-Because contests take place only on VHF
-Pourquoi de nombreux radioamateurs évitent-ils pendant les concours les segments étroits exclus de ces activités ?
-Les plans de bandes préservent certains segments, comme ceux des balises
-Parce que les stations de concours doivent utiliser la FM
-Ces segments sont réservés à la radiodiffusion pendant les week-ends de concours
-Parce que les concours n'ont lieu qu'en VHF
-
-What is a "DX" station?
-A distant station, often in another country or continent
-A station that uses digital modes only, such as RTTY or FT8
-A station of the administration
-A station with a directional antenna
-Qu'est-ce qu'une station « DX » ?
-Une station lointaine, souvent dans un autre pays ou continent
-Une station n'utilisant que les modes numériques, comme le RTTY ou le FT8
-Une station de l'administration
-Une station dotée d'une antenne directive
-
-What is an amateur beacon station?
-A station transmitting regularly so that others can study propagation
-A station that calls for help automatically when its operator is in danger
-A station that relays contacts between two bands
-A station that jams unlicensed transmissions
-Qu'est-ce qu'une balise amateur ?
-Une station qui émet régulièrement pour l'étude de la propagation
-Une station qui appelle à l'aide automatiquement quand son opérateur est en danger
-Une station qui relaie les liaisons entre deux bandes
-Une station qui brouille les émissions non autorisées
+During a big contest weekend, why should contest stations keep out of some narrow parts of the bands?
+Band plans keep segments such as the beacon ones contest-free
+Those segments are allocated to broadcasting on contest weekends
+Contest signals are too wide to fit in narrow segments
+The ITU reserves them for emergency traffic at weekends
+Pendant un grand concours, pourquoi les stations doivent-elles éviter certaines parties étroites des bandes ?
+Les plans de bandes y protègent des segments, comme les balises
+Ces segments sont attribués à la radiodiffusion les week-ends de concours
+Les signaux de concours sont trop larges pour ces segments étroits
+L'UIT les réserve au trafic d'urgence le week-end
 
 Many operators watch a "DX cluster" while on the air. What is a DX cluster?
-A network that shares reports of stations heard on the bands
-A group of antennas sharing one mast at a contest site
-A type of multi-band amplifier
-A list of banned stations
+A network sharing reports of stations heard on the air
+Antennas sharing one mast at a contest site
+A multi-band amplifier used by DX stations
+A published list of stations banned from contests
 De nombreux opérateurs surveillent un « DX cluster » en trafiquant. Qu'est-ce qu'un DX cluster ?
-Un réseau qui partage des signalements de stations entendues sur les bandes
-Un groupe d'antennes partageant un mât sur un site de concours
-Un type d'amplificateur multibande
-Une liste de stations interdites
+Un réseau qui partage les stations entendues sur les bandes
+Des antennes partageant un mât de concours
+Un amplificateur multibande employé par les stations DX
+Une liste publiée de stations exclues des concours
 
 Why should you not call a DX station that has just been announced on a cluster without first listening?
-You may not hear it; it may be working split or certain areas only
-Announced stations are always false
-Listening first is required only in contests
-Calling blind is the fastest way to make the contact, so listening is not needed
+Perhaps it is working split, or calling certain areas only
+Announced stations are false more often than not
+Listening first is required in contests, not elsewhere
+Calling blind is the fastest way to make the contact
 Pourquoi ne pas appeler sans écouter une station DX qui vient d'être annoncée sur un cluster ?
-Vous ne l'entendez peut-être pas ; elle est peut-être en split ou limitée à certaines régions
-Les stations annoncées sont toujours fausses
-Écouter d'abord n'est exigé qu'en concours
-Appeler à l'aveugle est le plus rapide pour obtenir la liaison, l'écoute est inutile
+Elle travaille sans doute en split ou par régions
+Les stations annoncées sont le plus souvent fausses
+Écouter d'abord est exigé en concours, pas ailleurs
+Appeler à l'aveugle est le plus rapide pour obtenir la liaison
 
-What are operating awards, such as those for contacting many countries?
-Certificates for confirmed contacts meeting the award's rules
-Licences for higher power
-Prizes given by the administration for good behaviour on the bands
-Payments for relaying messages
-Que sont les diplômes de trafic, comme ceux qui récompensent le contact de nombreux pays ?
-Des certificats pour des liaisons confirmées conformes au règlement
-Des licences pour une plus forte puissance
-Des prix décernés par l'administration pour bonne conduite sur les bandes
-Des rémunérations pour le relais de messages
+What is an amateur beacon station?
+A station sending regularly for propagation studies
+A station that calls for help by itself when its operator is in danger
+A station that relays contacts from one band to another
+A station that jams unlicensed transmissions in the amateur bands
+Qu'est-ce qu'une balise amateur ?
+Une station qui émet régulièrement pour la propagation
+Une station qui appelle à l'aide d'elle-même quand son opérateur est en danger
+Une station qui relaie les liaisons d'une bande vers une autre
+Une station qui brouille les émissions non autorisées des bandes amateurs
+
+You wish to join a directed net that is in progress. How do you normally check in?
+Wait for net control to call for check-ins
+Call the station you want directly, since the net is open to all
+Break in at once with your traffic, then give your call sign
+Call CQ on the net frequency between two of the net's overs
+Vous voulez rejoindre un réseau dirigé en cours. Comment vous signalez-vous normalement ?
+Attendre que la station directrice du réseau appelle les arrivées
+Appeler directement la station voulue, puisque le réseau est ouvert
+Intervenir aussitôt avec votre message, puis donner votre indicatif
+Lancer appel général sur la fréquence du réseau entre deux passages
+
+In the heading of a formal message passed on a traffic or emergency net, what is the "check"?
+The word count of the text, to confirm nothing is missing
+The time at which net control checked the message in
+A code word that proves the sender is a licensed amateur
+The call sign of the station that must check the spelling
+Dans l'en-tête d'un message formel transmis sur un réseau de trafic ou d'urgence, qu'est-ce que le « contrôle » (check) ?
+Le nombre de mots du message, pour vérifier que rien ne manque
+L'heure à laquelle la station directrice a enregistré le message
+Un mot code prouvant que l'expéditeur est radioamateur
+L'indicatif de la station chargée de vérifier l'orthographe
 
 What is field day or portable operation in the amateur sense?
-Operating away from home, often on temporary power
+Operating away from home, often from a 12 V battery
 Working only from a vehicle while driving on public roads
-Operating a station from an airport
-Repairing equipment outdoors
+Operating from an airport under an aviation licence
+Repairing and testing equipment outdoors, off the air
 Qu'est-ce qu'une journée de trafic en portable au sens radioamateur ?
-Trafiquer hors du domicile, souvent sur alimentation provisoire
+Trafiquer hors de chez soi, souvent sur batterie de 12 V
 Trafiquer uniquement depuis un véhicule en roulant sur la voie publique
-Le trafic depuis un aéroport
-La réparation du matériel en plein air
+Trafiquer depuis un aéroport avec une licence aéronautique
+Réparer et essayer le matériel en plein air, sans émettre
 """)
 
 SECTIONS = [S01, S02, S03, S04, S05, S06, S07, S08, S09, S10, S11, S12]

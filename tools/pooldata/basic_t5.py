@@ -7,44 +7,44 @@ TITLE = ("Electricity and electronics", "\u00c9lectricit\u00e9 et \u00e9lectroni
 
 S01 = parse("""
 What is an electric current?
-A flow of electric charge, for example of electrons in a wire
+A flow of charge, such as electrons in a wire
 A difference of potential between two points
-The opposition of a material to the flow of charge
-The energy stored in a magnetic field
+The opposition of a material to charge flow
+The energy carried by a magnetic field
 Qu'est-ce qu'un courant électrique ?
-Un déplacement de charges électriques, par exemple d'électrons dans un fil
+Un mouvement de charges dans un conducteur
 Une différence de potentiel entre deux points
 L'opposition d'un matériau au passage des charges
-L'énergie stockée dans un champ magnétique
+L'énergie portée par un champ magnétique
 
 In the international system of units, in which unit is an electric current measured?
-The ampere (A)
-The volt (V)
-The watt (W)
+The ampere
+The volt
 The ohm
+The coulomb
 Dans le système international d'unités, en quelle unité mesure-t-on un courant électrique ?
-L'ampère (A)
-Le volt (V)
-Le watt (W)
+L'ampère
+Le volt
 L'ohm
+Le coulomb
 
 In which unit are the electromotive force of a battery and the potential difference across a resistor measured?
-The volt (V)
-The ampere (A)
-The coulomb (C)
-The henry (H)
+The volt
+The ampere
+The coulomb
+The watt
 En quelle unité mesure-t-on la force électromotrice d'une pile et la différence de potentiel aux bornes d'une résistance ?
-Le volt (V)
-L'ampère (A)
-Le coulomb (C)
-Le henry (H)
+Le volt
+L'ampère
+Le coulomb
+Le watt
 
 Which of these materials is a good electrical conductor, commonly used for antenna wire and feed lines?
 Copper
 Glass
 Dry wood
 Polythene
-Lequel de ces matériaux est un bon conducteur électrique, couramment employé pour les fils d'antenne et les lignes ?
+Lequel de ces matériaux est un bon conducteur électrique, courant pour les fils d'antenne et les lignes ?
 Le cuivre
 Le verre
 Le bois sec
@@ -54,34 +54,34 @@ Which of these materials is a good insulator, suitable for the end insulators of
 Ceramic or glass
 Aluminium
 Silver-plated copper
-Brass
+Carbon fibre
 Lequel de ces matériaux est un bon isolant, convenant aux isolateurs d'extrémité d'une antenne filaire ?
 La céramique ou le verre
 L'aluminium
 Le cuivre argenté
-Le laiton
+La fibre de carbone
 
 What is the difference between direct current and alternating current?
-DC flows one way only; AC reverses direction periodically
-Direct current is always stronger, because it comes from batteries
-Alternating current flows only in batteries
-There is no difference except the name
+DC flows one way only; AC keeps reversing
+DC is steady; AC is DC with a ripple added to it
+DC comes only from batteries, AC only from the mains
+DC reverses at 50 Hz; AC keeps one direction
 Quelle est la différence entre courant continu et courant alternatif ?
-Le continu va dans un seul sens ; l'alternatif change de sens périodiquement
-Le continu est toujours plus fort, parce qu'il vient des batteries
-L'alternatif ne circule que dans les piles
-Il n'y a aucune différence, sauf le nom
+Le continu a un seul sens ; l'alternatif change de sens
+Le continu est stable ; l'alternatif est du continu ondulé
+Le continu vient seulement des piles, l'alternatif du secteur
+Le continu s'inverse à 50 Hz ; l'alternatif garde son sens
 
 What is a semiconductor?
-A material such as silicon, conducting between a conductor and an insulator
-A conductor cut in half
-A wire that carries half the current
-An insulator that breaks down at low voltage and then conducts for good
+A material like silicon, between conductor and insulator
+A metal alloy that conducts half as well as copper
+A conductor coated with a thin insulating layer
+An insulator that breaks down at low voltage
 Qu'est-ce qu'un semi-conducteur ?
-Un matériau comme le silicium, de conduction intermédiaire entre conducteur et isolant
-Un conducteur coupé en deux
-Un fil qui transporte la moitié du courant
-Un isolant qui claque à basse tension puis conduit définitivement
+Un matériau comme le silicium, entre conducteur et isolant
+Un alliage qui conduit deux fois moins bien que le cuivre
+Un conducteur recouvert d'une fine couche isolante
+Un isolant qui claque sous une faible tension
 
 A copper wire is replaced by one of the same thickness but twice as long. How does its resistance change?
 It doubles
@@ -103,39 +103,39 @@ On remplace un fil par un autre de même longueur et de même métal, mais de se
 Elle diminue de moitié
 Elle double
 Elle reste la même
-Elle tombe au quart
+Elle est divisée par quatre
 
 Which unit of electrical energy is used on electricity bills to charge for the use of a station's power supply?
 The kilowatt-hour
-The kilovolt
-The kilohm
-The kilohertz
-Quelle unité d'énergie électrique figure sur les factures d'électricité pour facturer la consommation d'une station ?
+The kilowatt
+The ampere-hour
+The kilovolt-ampere
+Quelle unité d'énergie électrique figure sur les factures pour la consommation d'une station ?
 Le kilowattheure
-Le kilovolt
-Le kilohm
-Le kilohertz
+Le kilowatt
+L'ampère-heure
+Le kilovoltampère
 """)
 
 S02 = c.ohm_i([(12, 240), (230, 46000)]) + c.ohm_v([("0.02", 470), ("0.003", 2200)]) + parse("""
 What does Ohm's law state?
 Current is proportional to voltage: V = I × R
-The power is proportional to the square of the frequency
-The resistance rises with the current
-The voltage equals the current divided by the resistance: V = I / R
+Power is proportional to voltage: P = V × R
+Resistance is proportional to current: R = V × I
+Current is proportional to resistance: V = I / R
 Que dit la loi d'Ohm ?
 Le courant est proportionnel à la tension : U = R × I
-La puissance est proportionnelle au carré de la fréquence
-La résistance augmente avec le courant
-La tension est égale au courant divisé par la résistance : U = I / R
+La puissance est proportionnelle à la tension : P = U × R
+La résistance est proportionnelle au courant : R = U × I
+Le courant est proportionnel à la résistance : U = I / R
 
 The voltage applied across a fixed resistor is doubled while its temperature stays constant. What happens to the current?
-It doubles
+It is multiplied by two
 It halves
 It stays the same
 It is multiplied by four
-On double la tension appliquée aux bornes d'une résistance fixe, sa température restant constante. Que devient le courant ?
-Il double
+On double la tension aux bornes d'une résistance fixe, à température constante. Que devient le courant ?
+Il est multiplié par deux
 Il diminue de moitié
 Il reste le même
 Il est multiplié par quatre
@@ -144,12 +144,12 @@ In a circuit fed from a constant voltage, a resistor is replaced by one of twice
 It halves
 It doubles
 It stays the same
-It falls to zero
-Dans un circuit alimenté sous tension constante, on remplace une résistance par une autre de valeur double. Que devient le courant ?
+It falls to a quarter
+Dans un circuit sous tension constante, on remplace une résistance par une autre de valeur double. Que devient le courant ?
 Il diminue de moitié
 Il double
 Il reste le même
-Il tombe à zéro
+Il est divisé par quatre
 
 You measure the voltage V across a component and the current I through it. Which expression gives its resistance R?
 R = V / I
@@ -165,14 +165,14 @@ R = U + I
 
 S03 = c.power_vi([("13.8", 20), (230, "0.4")]) + c.power_i2r([(2, 50), ("0.1", 1000)]) + parse("""
 In the international system of units, in which unit is electrical power, such as transmitter output, measured?
-The watt (W)
-The joule (J)
-The volt-second
+The watt
+The joule
+The watt-hour
 The ampere-hour
 Dans le système international d'unités, en quelle unité mesure-t-on une puissance électrique, comme celle d'un émetteur ?
-Le watt (W)
-Le joule (J)
-Le volt-seconde
+Le watt
+Le joule
+Le wattheure
 L'ampère-heure
 
 You know the current I through a resistor and its resistance R. Which formula gives the power P it dissipates?
@@ -187,25 +187,25 @@ P = R / I
 P = I / R
 
 The current through a fixed resistor is doubled. How does the power it dissipates as heat change?
-It becomes four times larger
+It is multiplied by four
 It doubles
-It stays the same
+It is multiplied by 1.4
 It halves
 On double le courant dans une résistance fixe. Comment varie la puissance qu'elle dissipe en chaleur ?
 Elle est multipliée par quatre
 Elle double
-Elle reste la même
+Elle est multipliée par 1,4
 Elle diminue de moitié
 
 A resistor in a dummy load gets hot in use. What happens to the electrical power dissipated in a resistor?
 It is turned into heat
 It is stored as electric charge
-It is radiated as light only
+It is radiated away as radio waves
 It is returned to the supply
 Une résistance de charge fictive chauffe en fonctionnement. Que devient la puissance électrique dissipée dans une résistance ?
-Elle est transformée en chaleur
-Elle est stockée sous forme de charges électriques
-Elle est rayonnée sous forme de lumière uniquement
+Elle devient de la chaleur
+Elle est stockée sous forme de charges
+Elle est rayonnée en ondes radio
 Elle est renvoyée à l'alimentation
 """)
 
@@ -224,70 +224,70 @@ P = U / R
 The RF voltage measured across a transmitter's fixed 50-ohm load is doubled. How does the output power change?
 It is multiplied by four
 It doubles
+It rises by a factor of 1.4
 It stays the same
-It halves
-La tension HF mesurée aux bornes de la charge fixe de 50 ohms d'un émetteur double. Comment varie la puissance de sortie ?
+La tension HF mesurée sur la charge fixe de 50 ohms d'un émetteur double. Comment varie la puissance de sortie ?
 Elle est multipliée par quatre
 Elle double
+Elle augmente d'un facteur 1,4
 Elle reste la même
-Elle diminue de moitié
 
 A 100 W work lamp in the shack is left switched on for 5 hours. How much electrical energy does it use?
 0.5 kWh
-20 kWh
+0.02 kWh
 5 kWh
 500 kWh
 Une lampe de travail de 100 W reste allumée 5 heures dans la station. Quelle énergie électrique consomme-t-elle ?
 0,5 kWh
-20 kWh
+0,02 kWh
 5 kWh
 500 kWh
 
 Why does a resistor of too low a power rating overheat even though its resistance value is correct?
 It must dissipate more heat than it can shed
-Its resistance rises to infinity
-A low power rating means it is made for a lower voltage and breaks down
-Power rating only matters for capacitors
+Its resistance falls, so more current flows
+Its rating limits the voltage, not the heat
+Its resistance rises and it draws more power
 Pourquoi une résistance de puissance nominale trop faible surchauffe-t-elle, même si sa valeur est correcte ?
 Elle doit dissiper plus de chaleur qu'elle n'en évacue
-Sa résistance devient infinie
-Une faible puissance nominale signifie qu'elle est faite pour une tension plus basse et claque
-La puissance nominale ne concerne que les condensateurs
+Sa résistance baisse et le courant augmente
+Sa puissance nominale limite la tension, pas la chaleur
+Sa résistance monte et elle absorbe plus de puissance
 """)
 
 S05 = c.divider([(12, 1000, 2000), (9, 2000, 1000), (15, 4700, 10000)]) + parse("""
 What does Kirchhoff's current law state?
-Currents into a junction add up to the currents out of it
-The voltage across a resistor equals the current times the resistance
+Currents into a junction equal the currents out
+Voltages around a junction add up to zero
 The power is the current times the voltage
 The sum of the resistances in a loop is zero
 Que dit la loi des nœuds de Kirchhoff ?
 Les courants entrant dans un nœud égalent ceux qui en sortent
-La tension aux bornes d'une résistance est le produit du courant par la résistance
+Les tensions autour d'un nœud ont une somme nulle
 La puissance est le produit du courant par la tension
 La somme des résistances d'une maille est nulle
 
 What does Kirchhoff's voltage law state?
 Around a closed loop, voltage rises equal voltage drops
 The current is the same in every branch of a parallel circuit
-The voltage is the same across every component of a series circuit
+The voltage is the same across every part of a series circuit
 The total voltage is always zero in a working circuit
 Que dit la loi des mailles de Kirchhoff ?
 Dans une boucle fermée, élévations et chutes de tension s'équilibrent
 Le courant est le même dans toutes les branches d'un circuit parallèle
-La tension est la même aux bornes de chaque composant d'un circuit série
-La tension totale est toujours nulle dans un circuit qui fonctionne
+La tension est la même aux bornes de chaque élément d'un circuit série
+La tension totale est toujours nulle dans un circuit qui marche
 
-Two resistors of equal value are connected in series across a 10 V supply. What voltage appears across each of them?
-5 V
-10 V
-20 V
-2.5 V
-Deux résistances de même valeur sont montées en série sur une alimentation de 10 V. Quelle tension apparaît aux bornes de chacune ?
-5 V
-10 V
-20 V
-2,5 V
+Three resistors of equal value are connected in series across a 9 V supply. What voltage appears across each of them?
+3 V
+4.5 V
+6 V
+9 V
+Trois résistances de même valeur sont montées en série sur une alimentation de 9 V. Quelle tension apparaît aux bornes de chacune ?
+3 V
+4,5 V
+6 V
+9 V
 
 A current of 2 A enters a junction and divides between two branches. An ammeter shows 0.5 A in one branch. What current flows in the other?
 1.5 A
@@ -302,71 +302,71 @@ Un courant de 2 A arrive à un nœud et se partage entre deux branches. Un ampè
 
 Why is the output voltage of a voltage divider reduced when a load is connected to it?
 The load in parallel lowers the bottom resistance
-The load raises the supply voltage
-The load adds resistance in series with the top resistor, so less current flows
-Dividers are unaffected by any load
+The load adds resistance in series with the top resistor
+The load draws current that lowers the supply voltage
+The load in parallel lowers the top resistance
 Pourquoi la tension de sortie d'un pont diviseur baisse-t-elle quand on y branche une charge ?
 La charge en parallèle abaisse la résistance du bas
-La charge élève la tension d'alimentation
-La charge ajoute une résistance en série avec celle du haut, et le courant baisse
-Un pont diviseur n'est affecté par aucune charge
+La charge s'ajoute en série à la résistance du haut
+La charge tire un courant qui abaisse l'alimentation
+La charge en parallèle abaisse la résistance du haut
 
 Three lamps are wired in series and one burns out. What happens?
 All three go out, as the circuit is broken
 Only the faulty lamp goes out
-The other two get brighter, sharing the voltage of the third
-Nothing changes
+The other two get brighter, sharing its voltage
+The other two dim as their share of voltage falls
 Trois lampes sont câblées en série et l'une grille. Que se passe-t-il ?
-Les trois s'éteignent, le circuit étant ouvert
+Toutes les trois s'éteignent, le circuit étant ouvert
 Seule la lampe défectueuse s'éteint
-Les deux autres brillent plus, se partageant la tension de la troisième
-Rien ne change
+Les deux autres brillent plus, se partageant sa tension
+Les deux autres faiblissent, leur part de tension baissant
 
 What is the internal resistance of a battery, and what effect does it have?
-Resistance within the battery; the terminal voltage falls as current rises
-A resistor fitted inside the case to protect the battery from short circuits
-The resistance of the battery's case
-It has no effect on the terminal voltage
+Its own resistance, which makes the voltage sag
+A resistor fitted inside to limit short-circuit current
+The resistance between its terminals once it is flat
+Its resistance to charging, which matters only on charge
 Qu'est-ce que la résistance interne d'une batterie, et quel est son effet ?
-La résistance interne ; la tension aux bornes baisse quand le courant monte
-Une résistance placée dans le boîtier pour protéger la batterie des courts-circuits
-La résistance du boîtier de la batterie
-Elle n'a aucun effet sur la tension aux bornes
+Sa résistance propre, qui fait chuter la tension
+Une résistance montée dedans pour limiter le court-circuit
+La résistance entre ses bornes une fois déchargée
+Sa résistance à la recharge, qui ne joue qu'en recharge
 """)
 
 S06 = c.period([("T", 1000), ("f", "0.000001"), ("T", 50)]) + c.rms_peak([("peak", 230), ("pp", 10), ("rms", 100)]) + parse("""
 What is the frequency of an alternating current?
 The number of cycles per second, in hertz
-The maximum voltage it reaches
-The time taken by one complete cycle, measured in seconds
-The number of electrons that flow
+The highest voltage it reaches, in volts
+The time taken by one cycle, in seconds
+The number of electrons flowing per second
 Qu'est-ce que la fréquence d'un courant alternatif ?
 Le nombre de cycles par seconde, en hertz
-La tension maximale qu'il atteint
-La durée d'un cycle complet, mesurée en secondes
-Le nombre d'électrons qui circulent
+La tension la plus haute atteinte, en volts
+La durée d'un cycle, en secondes
+Le nombre d'électrons passant par seconde
 
-What does the RMS value of an alternating voltage represent?
-The DC voltage giving the same heating in a resistor
-The highest value the voltage reaches
-The average of the positive half-cycle only, ignoring the negative half
-The voltage between two peaks
-Que représente la valeur efficace d'une tension alternative ?
-La tension continue donnant le même échauffement
-La valeur la plus haute atteinte par la tension
-La moyenne de l'alternance positive seule, sans tenir compte de la négative
-La tension entre deux crêtes
+A mains supply is rated 230 V RMS. What does the RMS figure tell you?
+It heats a resistor as much as 230 V DC would
+It is the highest value the voltage reaches
+It is the average over the positive half-cycle
+It is the voltage between the two peaks
+Le secteur est donné pour 230 V efficaces. Que dit cette valeur efficace ?
+C'est la tension continue de même effet thermique
+C'est la valeur la plus haute atteinte par la tension
+C'est la moyenne sur l'alternance positive
+C'est la tension entre les deux crêtes
 
 The audio stages of a receiver only need to pass frequencies that people can hear. What is the range of human hearing, roughly?
 About 20 Hz to 20 kHz
-About 20 kHz to 20 MHz
-About 1 Hz to 100 Hz
-About 300 kHz to 3 MHz
+About 300 Hz to 3 kHz
+About 20 kHz to 200 kHz
+About 2 Hz to 2 kHz
 Les étages audio d'un récepteur n'ont à passer que les fréquences audibles. Quelle est, environ, la plage d'audition humaine ?
 Environ 20 Hz à 20 kHz
-Environ 20 kHz à 20 MHz
-Environ 1 Hz à 100 Hz
-Environ 300 kHz à 3 MHz
+Environ 300 Hz à 3 kHz
+Environ 20 kHz à 200 kHz
+Environ 2 Hz à 2 kHz
 
 In the international naming of frequency ranges, which range is called HF (high frequency), the short-wave range used for worldwide contacts?
 3 to 30 MHz
@@ -382,26 +382,26 @@ Dans la dénomination internationale des gammes de fréquences, quelle gamme app
 
 S07 = c.xl([(7000000, "0.00001"), (50, "0.5"), (144000000, "0.0000001")]) + parse("""
 What is reactance?
-The opposition of a coil or capacitor to AC, in ohms
-The resistance of a wire to direct current, measured with an ohmmeter
-The power lost in a resistor
-The ability of a circuit to store charge
+A coil's or capacitor's opposition to AC
+The resistance of a wire to DC, in ohms
+The power lost in a resistor, in watts
+The ability of a circuit to store charge, in farads
 Qu'est-ce que la réactance ?
-L'opposition d'une bobine ou d'un condensateur à l'alternatif, en ohms
-La résistance d'un fil au courant continu, mesurée à l'ohmmètre
-La puissance perdue dans une résistance
-L'aptitude d'un circuit à stocker des charges
+L'opposition d'une self ou d'une capacité à l'alternatif
+La résistance d'un fil au continu, en ohms
+La puissance perdue dans une résistance, en watts
+L'aptitude d'un circuit à stocker des charges, en farads
 
 A coil is used in a filter. How does its inductive reactance change when the signal frequency rises?
-It increases in proportion to the frequency
+It rises in proportion to the frequency
 It decreases in proportion to the frequency
+It rises with the square of the frequency
 It stays the same
-It becomes zero
 Une bobine est utilisée dans un filtre. Comment varie sa réactance inductive quand la fréquence du signal augmente ?
-Elle augmente proportionnellement à la fréquence
+Elle croît comme la fréquence
 Elle diminue proportionnellement à la fréquence
+Elle augmente comme le carré de la fréquence
 Elle reste la même
-Elle devient nulle
 
 Which formula gives the reactance XL, in ohms, of an inductor of L henrys at a frequency of f hertz?
 XL = 2 × pi × f × L
@@ -419,46 +419,46 @@ Zero
 Infinite
 Equal to its reactance at 50 Hz
 It depends on the voltage
-Une bobine est réalisée en fil parfait, sans résistance. Quelle réactance cette bobine idéale présente-t-elle à un courant continu constant ?
+Une bobine idéale est faite d'un fil sans résistance. Quelle réactance présente-t-elle à un courant continu constant ?
 Nulle
 Infinie
-Égale à sa réactance à 50 Hz
+Celle qu'elle a à 50 Hz
 Elle dépend de la tension
 
 In a pure inductance, how does the current compare with the voltage?
 The current lags the voltage by 90 degrees
 The current leads the voltage by 90 degrees
-They are exactly in phase
-The current lags by 180 degrees
+They are in phase
+The current lags the voltage by 180 degrees
 Dans une inductance pure, comment le courant se situe-t-il par rapport à la tension ?
 Le courant est en retard de 90 degrés sur la tension
 Le courant est en avance de 90 degrés sur la tension
-Ils sont exactement en phase
+Ils sont en phase
 Le courant est en retard de 180 degrés
 
 Why does an inductor pass low frequencies more easily than high frequencies?
-Its reactance is proportional to frequency
-Its resistance increases with frequency only
+Its reactance rises with frequency
+Its DC resistance rises with frequency
 It stores more charge at low frequencies
-It does not; it passes all frequencies equally
+Its core saturates at high frequencies
 Pourquoi une bobine laisse-t-elle passer plus facilement les basses fréquences que les hautes ?
-Sa réactance est proportionnelle à la fréquence
-Seule sa résistance augmente avec la fréquence
+Sa réactance croît avec la fréquence
+Sa résistance en continu croît avec la fréquence
 Elle stocke plus de charges aux basses fréquences
-C'est faux ; elle laisse passer toutes les fréquences de la même façon
+Son noyau sature aux hautes fréquences
 """)
 
 S08 = c.xc([(7000000, "0.0000000001"), (1000, "0.000001"), (14000000, "0.00000001")]) + parse("""
 A capacitor is used to bypass a supply line. How does its capacitive reactance change when the signal frequency rises?
-It decreases in inverse proportion to the frequency
+It falls in inverse proportion to frequency
 It increases in proportion to the frequency
-It stays the same
-It becomes infinite
-Un condensateur sert à découpler une ligne d'alimentation. Comment varie sa réactance capacitive quand la fréquence du signal augmente ?
-Elle diminue en proportion inverse de la fréquence
+It decreases with the square of the frequency
+It falls to zero above a few MHz
+Un condensateur sert à découpler une ligne d'alimentation. Comment varie sa réactance capacitive quand la fréquence augmente ?
+Elle varie comme l'inverse de la fréquence
 Elle augmente proportionnellement à la fréquence
-Elle reste la même
-Elle devient infinie
+Elle diminue comme le carré de la fréquence
+Elle tombe à zéro au-delà de quelques MHz
 
 Which formula gives the reactance XC, in ohms, of a capacitor of C farads at a frequency of f hertz?
 XC = 1 / (2 × pi × f × C)
@@ -475,7 +475,7 @@ In a pure capacitance, how does the current compare with the voltage?
 The current leads the voltage by 90 degrees
 The current lags the voltage by 90 degrees
 They are in phase
-The current leads by 180 degrees
+The current leads the voltage by 180 degrees
 Dans une capacité pure, comment le courant se situe-t-il par rapport à la tension ?
 Le courant est en avance de 90 degrés sur la tension
 Le courant est en retard de 90 degrés sur la tension
@@ -484,35 +484,35 @@ Le courant est en avance de 180 degrés
 
 Why is a capacitor used to couple an audio signal from one stage to the next?
 It passes the AC signal and blocks the DC
-It amplifies the signal
-It converts the signal to DC
-It adds a DC bias voltage to the signal for the next stage
+It passes the DC bias on to the next stage
+It sets the gain of the next stage
+It filters out the higher audio frequencies
 Pourquoi utilise-t-on un condensateur pour transmettre un signal audio d'un étage au suivant ?
-Il laisse passer le signal alternatif et bloque le continu
-Il amplifie le signal
-Il transforme le signal en continu
-Il ajoute au signal une tension de polarisation continue pour l'étage suivant
+Il passe l'alternatif et bloque le continu
+Il transmet la polarisation continue à l'étage suivant
+Il fixe le gain de l'étage suivant
+Il élimine les fréquences audio aiguës
 
 A coupling capacitor is replaced by one of twice the capacitance, the frequency staying the same. How does its reactance change?
 It halves
 It doubles
 It stays the same
-It becomes four times larger
-On remplace un condensateur de liaison par un autre de capacité double, la fréquence restant la même. Comment varie sa réactance ?
+It falls to a quarter
+On remplace un condensateur de liaison par un autre de capacité double, à fréquence égale. Comment varie sa réactance ?
 Elle diminue de moitié
 Elle double
 Elle reste la même
-Elle est multipliée par quatre
+Elle est divisée par quatre
 
 Why does a decoupling capacitor across a supply line short out RF but not the DC supply?
 Its reactance is low at RF, and it blocks DC
-It has zero resistance at all frequencies
-It stores the DC supply and releases only the RF into the line
+It has zero resistance at every frequency
+It stores the DC and releases the RF into the line
 It converts RF into heat through its leads
 Pourquoi un condensateur de découplage sur une ligne d'alimentation court-circuite-t-il la HF mais pas le continu ?
 Sa réactance est faible en HF, et il bloque le continu
-Il a une résistance nulle à toutes les fréquences
-Il stocke le continu de l'alimentation et ne libère que la HF dans la ligne
+Sa résistance est nulle à toutes les fréquences, continu compris
+Il stocke le continu et renvoie la HF dans la ligne
 Il transforme la HF en chaleur par ses pattes
 """)
 
@@ -523,8 +523,8 @@ Resistance measured with DC only, at room temperature
 The reactance of a capacitor alone, at 50 Hz
 The power lost in an inductor, expressed in ohms
 Antennes, lignes et émetteurs sont tous décrits par une impédance en ohms. Qu'est-ce que l'impédance ?
-L'opposition totale à l'alternatif : résistance et réactance
-La résistance mesurée en continu seulement, à température ambiante
+La résistance et la réactance prises ensemble
+La résistance mesurée en continu seulement, à l'ambiante
 La réactance d'un condensateur seul, à 50 Hz
 La puissance perdue dans une bobine, exprimée en ohms
 
@@ -540,101 +540,101 @@ Une boîte de couplage présente une résistance de 30 ohms en série avec une r
 1200 ohms
 
 Why can the impedance of a series resistor and inductor not be found by simply adding ohms?
-Their voltages are 90 degrees apart and add as vectors
-Because inductors have no ohms
-Because the resistor's value changes with frequency while the coil's does not
-It can; they always simply add
-Pourquoi ne peut-on pas trouver l'impédance d'une résistance et d'une bobine en série en additionnant simplement les ohms ?
-Leurs tensions sont déphasées de 90 degrés et s'additionnent en vecteurs
-Parce que les bobines n'ont pas d'ohms
-Parce que la valeur de la résistance varie avec la fréquence, et pas celle de la bobine
-C'est possible ; elles s'additionnent toujours simplement
+Their voltages are 90 degrees out of phase
+Because a coil's reactance is not measured in ohms
+Because the resistor's value changes with frequency
+It can; at any one frequency they simply add
+Pourquoi ne peut-on pas trouver l'impédance d'une résistance et d'une bobine en série en additionnant les ohms ?
+Leurs tensions sont déphasées de 90 degrés
+Parce que la réactance d'une bobine ne se mesure pas en ohms
+Parce que la valeur de la résistance varie avec la fréquence
+C'est possible ; à une fréquence donnée elles s'additionnent
 
 In a circuit with inductive and capacitive reactance in series, what happens to the two reactances?
-They partly cancel, since they act in opposite directions
-They always add together
-They multiply
+They partly cancel each other out
+They add, since both are measured in ohms
+They multiply, as in a parallel circuit
 They have no effect on each other or on the current
 Dans un circuit comportant réactances inductive et capacitive en série, que deviennent ces deux réactances ?
-Elles s'annulent en partie, car elles agissent en sens opposés
-Elles s'additionnent toujours
-Elles se multiplient
-Elles n'ont aucun effet l'une sur l'autre ni sur le courant
+Elles s'annulent en partie
+Elles s'additionnent, étant toutes deux en ohms
+Elles se multiplient, comme en parallèle
+Elles n'agissent ni l'une sur l'autre ni sur le courant
 
 Why does a 50-ohm transmitter need to see a load close to 50 ohms?
-To deliver full power without excess voltage or current
-Because any other load makes its frequency drift by several kilohertz
-Because 50 ohms is the resistance of free space
-Because a 50-ohm load radiates no harmonics
+To give full power without excess voltage or current
+Any other load makes its frequency drift
+50 ohms is the impedance of free space
+A 50-ohm load filters out its harmonics
 Pourquoi un émetteur de 50 ohms doit-il voir une charge proche de 50 ohms ?
 Pour fournir toute sa puissance sans tension ni courant excessifs
-Parce que toute autre charge fait dériver sa fréquence de plusieurs kilohertz
-Parce que 50 ohms est la résistance du vide
-Parce qu'une charge de 50 ohms ne rayonne pas d'harmoniques
+Toute autre charge fait dériver sa fréquence
+50 ohms est l'impédance du vide
+Une charge de 50 ohms filtre ses harmoniques
 
 What is meant by "matching" a load to a source?
 Giving the load the impedance the source needs
-Painting them the same colour
-Using the same brand of equipment
-Connecting them with the shortest possible cable of the same brand
+Giving the load the power rating of the source
+Making the feed line exactly one wavelength long
+Setting the load's voltage equal to the source's
 Que signifie « adapter » une charge à une source ?
 Donner à la charge l'impédance que demande la source
-Les peindre de la même couleur
-Utiliser la même marque de matériel
-Les relier par le câble le plus court possible, de même marque
+Donner à la charge la puissance nominale de la source
+Rendre la ligne longue d'exactement une longueur d'onde
+Rendre la tension de la charge égale à celle de la source
 
 Which device is used to change one impedance into another, for example to connect a 200-ohm antenna to a 50-ohm line?
-An impedance-matching transformer
-A fuse rated for the antenna current
-A rectifier diode
+A matching transformer of suitable ratio
+An RF choke in series with the line
+A low-pass filter on the feed line
 A voltage regulator on the feed line
 Quel dispositif sert à transformer une impédance en une autre, par exemple pour relier une antenne de 200 ohms à une ligne de 50 ohms ?
-Un transformateur d'adaptation d'impédance
-Un fusible calibré au courant d'antenne
-Une diode de redressement
+Un transformateur d'adaptation au bon rapport
+Une self de choc en série avec la ligne
+Un filtre passe-bas sur la ligne
 Un régulateur de tension sur la ligne
 
 A matching transformer has a turns ratio of 2:1. By what factor does it transform impedance, for example at the feed point of an antenna?
 By 4, the square of the turns ratio
 By 2, the same as the turns ratio
-By 1; impedance is not changed by a transformer
+By 1, as impedance is not transformed
 By 0.5, the inverse of the turns ratio
-Un transformateur d'adaptation a un rapport de spires de 2:1. Par quel facteur transforme-t-il l'impédance, par exemple au point d'alimentation d'une antenne ?
+Un transformateur d'adaptation a un rapport de spires de 2:1. Par quel facteur transforme-t-il l'impédance, par exemple au pied d'une antenne ?
 Par 4, le carré du rapport de spires
 Par 2, comme le rapport de spires
-Par 1 ; un transformateur ne change pas l'impédance
+Par 1, l'impédance n'étant pas transformée
 Par 0,5, l'inverse du rapport de spires
 
 When is maximum power transferred from a source to a resistive load?
-When the load resistance equals the source resistance
-When the load resistance is zero
+When load and source resistances are equal
+When the load resistance is as low as possible
 When the load resistance is infinite
 When the load resistance is ten times the source resistance
 Quand le transfert de puissance d'une source vers une charge résistive est-il maximal ?
-Quand la résistance de charge est égale à la résistance de la source
-Quand la résistance de charge est nulle
+Quand charge et source ont la même résistance
+Quand la résistance de charge est la plus basse possible
 Quand la résistance de charge est infinie
 Quand la résistance de charge vaut dix fois celle de la source
 """)
 
-S10 = c.resonance([("0.00001", "0.0000000001"), ("0.000002", "0.000000000125"), ("0.0001", "0.0000000005")]) + c.bandwidth_q([(7000000, 70), (3600000, 120), (14100000, 50)]) + parse("""
+S10 = c.resonance([("0.000001", "0.00000000047"), ("0.000002", "0.000000000125"), ("0.0001", "0.0000000005")]) + c.bandwidth_q([(7000000, 70), (3600000, 120), (14100000, 50)]) + parse("""
 What happens at the resonant frequency of a circuit containing inductance and capacitance?
 The inductive and capacitive reactances are equal
 The resistance becomes infinite
 The capacitor and the inductor both have zero reactance
-The circuit stops working
+The current and voltage are 90 degrees apart
 Que se passe-t-il à la fréquence de résonance d'un circuit comportant inductance et capacité ?
 Les réactances inductive et capacitive sont égales
 La résistance devient infinie
-Le condensateur et la bobine ont tous deux une réactance nulle
-Le circuit cesse de fonctionner
+Le condensateur et la bobine ont une réactance nulle
+Le courant et la tension sont déphasés de 90 degrés
 
 An inductor and a capacitor are connected in series. What is the impedance of this series tuned circuit at its resonant frequency?
 Minimum, equal to the circuit's resistance
 Maximum, ideally infinite
 Equal to twice the inductive reactance
 Equal to the inductive reactance
-Une bobine et un condensateur sont montés en série. Quelle est l'impédance de ce circuit accordé série à sa fréquence de résonance ?
+Une bobine et un condensateur sont montés en série. Quelle est l'impédance de ce circuit accordé à la résonance ?
 Minimale, égale à la résistance du circuit
 Maximale, idéalement infinie
 Égale au double de la réactance inductive
@@ -644,12 +644,12 @@ An inductor and a capacitor are connected in parallel. What is the impedance of 
 Maximum, ideally very high
 Minimum, ideally zero
 Equal to the capacitive reactance
-It cannot be defined
-Une bobine et un condensateur sont montés en parallèle. Quelle est l'impédance de ce circuit accordé parallèle à sa fréquence de résonance ?
+Equal to the circuit's resistance
+Une bobine et un condensateur sont montés en parallèle. Quelle est l'impédance de ce circuit accordé à la résonance ?
 Maximale, idéalement très élevée
 Minimale, idéalement nulle
 Égale à la réactance capacitive
-Elle n'est pas définie
+Égale à la résistance du circuit
 
 The tuning capacitor of an LC circuit is turned to increase its capacitance. What happens to the resonant frequency?
 It falls
@@ -665,15 +665,15 @@ Elle double
 
 S11 = c.db_ratio([(10, 100), (100, 50)]) + c.db_power([(10, 3), (5, 10)]) + parse("""
 Gains, losses and signal levels in radio are often given in decibels. What does the decibel express?
-A ratio of two powers, on a logarithmic scale
-An absolute power in watts
-A frequency difference in hertz
-A resistance at radio frequencies
-En radio, gains, pertes et niveaux de signal sont souvent donnés en décibels. Qu'exprime le décibel ?
-Un rapport de deux puissances, sur une échelle logarithmique
-Une puissance absolue en watts
-Un écart de fréquence en hertz
-Une résistance aux fréquences radio
+A power ratio on a logarithmic scale
+An absolute power level, in watts
+A frequency difference, in hertz
+A resistance measured at radio frequencies
+En radio, gains, pertes et niveaux sont souvent donnés en décibels. Qu'exprime le décibel ?
+Un rapport de puissances, en échelle logarithmique
+Une puissance absolue, en watts
+Un écart de fréquence, en hertz
+Une résistance mesurée en haute fréquence
 
 An amplifier has a power gain of 10 dB. By what factor does it multiply the power of the signal?
 By ten
@@ -709,15 +709,15 @@ Un préamplificateur de 10 dB de gain en tête de mât est suivi d'un câble de 
 3,3 dB
 
 Why are decibels convenient for working out a chain of gains and losses?
-Gains and losses in dB simply add
-Decibels are always whole numbers
-Decibels do not depend on power, so the input level never matters
-Because a decibel equals one watt
+In dB, the figures simply add up
+Gains in dB multiply, which is easy to do
+Decibels make every gain a whole number
+A decibel is a fixed power of one watt
 Pourquoi les décibels sont-ils pratiques pour calculer une chaîne de gains et de pertes ?
-Gains et pertes en dB s'additionnent simplement
-Les décibels sont toujours des nombres entiers
-Les décibels ne dépendent pas de la puissance, le niveau d'entrée n'importe donc jamais
-Parce qu'un décibel vaut un watt
+En dB, les valeurs s'additionnent simplement
+Les gains en dB se multiplient, ce qui est facile
+Les décibels rendent chaque gain entier
+Un décibel est une puissance fixe d'un watt
 
 A transmitter's output is raised by 3 dB. By approximately what factor has its power been multiplied?
 By two
@@ -734,150 +734,150 @@ Par une fois et demie
 S12 = c.dbm([("0.1", )]) + parse("""
 By convention, one S-unit on a well-calibrated HF S-meter corresponds to how many decibels of signal change?
 6 dB, a factor of four in power
+10 dB, a factor of ten in power
+3 dB, a factor of two in power
 1 dB, about a quarter more power
-20 dB, a factor of one hundred in power
-60 dB, a factor of one million in power
 Par convention, un point S d'un S-mètre HF bien étalonné correspond à combien de décibels de variation du signal ?
 6 dB, soit un facteur quatre en puissance
+10 dB, soit un facteur dix en puissance
+3 dB, soit un facteur deux en puissance
 1 dB, soit environ un quart de puissance en plus
-20 dB, soit un facteur cent en puissance
-60 dB, soit un facteur d'un million en puissance
 
 A station reduces its power from 100 W to 25 W, a fall of 6 dB. Taking 6 dB per S-unit, by how much does its signal fall on your S-meter?
 About one S-unit
+About two S-units, one per 3 dB
 About four S-units, one per 25 W
 About nine S-units, down to the noise
-It does not change, as the S-meter reads only the frequency
 Une station réduit sa puissance de 100 W à 25 W, soit une baisse de 6 dB. À 6 dB par point S, de combien son signal baisse-t-il sur votre S-mètre ?
 D'environ un point S
-D'environ quatre points S, un par tranche de 25 W
+D'environ deux points S, un par 3 dB
+D'environ quatre points S, un par 25 W
 D'environ neuf points S, jusqu'au bruit
-Il ne change pas, le S-mètre ne lisant que la fréquence
 
 What does a negative figure in decibels, such as -3 dB, describe?
 A loss: less comes out than goes in
-A gain larger than 3 dB
-A power of minus 3 watts, drawn back from the load
-An error in the measurement
+A gain, the sign showing its direction
+A power of minus 3 W, drawn from the load
+An error in the measurement of the level
 Que décrit une valeur négative en décibels, comme -3 dB ?
-Une perte : il sort moins qu'il n'entre
-Un gain supérieur à 3 dB
-Une puissance de moins 3 watts, reprise à la charge
-Une erreur de mesure
+Une perte : la sortie est plus faible que l'entrée
+Un gain, le signe donnant son sens
+Une puissance de moins 3 W, prise à la charge
+Une erreur dans la mesure du niveau
 """)
 
-S13 = c.time_constant([(10000, "0.0001"), (1000000, "0.0000001"), (4700, "0.00000001")]) + parse("""
+S13 = c.time_constant([(22000, "0.00001"), (1000000, "0.0000001"), (4700, "0.00000001")]) + parse("""
 What is the time constant of a resistor-capacitor circuit?
 The time to charge to about 63 % of the applied voltage
 The time for the capacitor to charge fully to the applied voltage
 The time for one cycle of oscillation
-The time for the resistor to cool down
+The time to charge to half the applied voltage
 Qu'est-ce que la constante de temps d'un circuit résistance-condensateur ?
 Le temps de charge à environ 63 % de la tension appliquée
-Le temps de charge complète du condensateur à la tension appliquée
+Le temps de charge complète à la tension appliquée
 La durée d'un cycle d'oscillation
-Le temps de refroidissement de la résistance
+Le temps de charge à la moitié de la tension appliquée
 
 A capacitor charges through a resistor from a fixed voltage. After about how many time constants is it considered practically fully charged?
 Five
 One
 Two
-Twenty
-Un condensateur se charge à travers une résistance sous une tension fixe. Au bout de combien de constantes de temps environ le considère-t-on comme pratiquement chargé ?
+Three
+Un condensateur se charge à travers une résistance sous tension fixe. Au bout de combien de constantes de temps est-il pratiquement chargé ?
 Cinq
 Une
 Deux
-Vingt
+Trois
 
 What does a low-pass filter do?
-It passes frequencies below its cut-off
-It passes only frequencies above its cut-off and blocks the rest
-It passes only one frequency
-It attenuates all frequencies equally
+It passes only the frequencies below its cut-off
+It passes frequencies above its cut-off
+It passes a narrow band around its cut-off
+It attenuates frequencies below its cut-off
 Que fait un filtre passe-bas ?
-Il laisse passer les fréquences sous sa coupure
-Il ne laisse passer que les fréquences au-dessus de sa coupure
-Il ne laisse passer qu'une fréquence
-Il atténue toutes les fréquences de la même façon
+Il laisse passer seulement les fréquences sous sa coupure
+Il laisse passer les fréquences au-dessus de sa coupure
+Il laisse passer une bande étroite autour de sa coupure
+Il atténue les fréquences sous sa coupure
 
 A high-pass filter is fitted at the input of a television set. What does a high-pass filter do?
 It passes frequencies above its cut-off
-It passes frequencies below its cut-off and blocks the rest
-It passes DC only, blocking every alternating signal
-It blocks a single frequency and passes all the others
+It passes frequencies below its cut-off
+It blocks a narrow band at its cut-off
+It passes a narrow band above its cut-off
 On monte un filtre passe-haut à l'entrée d'un téléviseur. Que fait un filtre passe-haut ?
 Il laisse passer les fréquences au-dessus de sa coupure
-Il laisse passer les fréquences sous sa coupure et bloque le reste
-Il ne laisse passer que le continu et bloque tout signal alternatif
-Il bloque une seule fréquence et laisse passer toutes les autres
+Il laisse passer les fréquences sous sa coupure
+Il bloque une bande étroite à sa coupure
+Il laisse passer une bande étroite au-dessus de sa coupure
 
 What does a band-pass filter do?
 It passes a range of frequencies, rejecting both sides
-It blocks a narrow range of frequencies and passes all the others
-It passes all frequencies except DC
-It passes only very low frequencies
+It blocks a range of frequencies, passing both sides
+It passes everything above a set frequency
+It passes the band below a set frequency
 Que fait un filtre passe-bande ?
-Il laisse passer une gamme de fréquences et rejette les deux côtés
-Il bloque une gamme étroite de fréquences et laisse passer les autres
-Il laisse passer toutes les fréquences sauf le continu
-Il ne laisse passer que les très basses fréquences
+Il laisse passer une gamme et rejette de part et d'autre
+Il bloque une gamme de fréquences et laisse passer les deux côtés
+Il laisse passer tout ce qui dépasse une fréquence donnée
+Il laisse passer la bande sous une fréquence donnée
 
 What is a notch (band-stop) filter used for?
-Removing a narrow band, such as an interfering tone
-Passing only one narrow band
-Increasing the gain at one chosen frequency of the audio band
-Converting AC to DC
+Removing a narrow band, such as a tone
+Passing one narrow band and rejecting the rest
+Raising the gain at one chosen audio frequency
+Cutting the frequencies above a set point
 À quoi sert un filtre réjecteur (coupe-bande) ?
-À éliminer une bande étroite, comme une porteuse gênante
-À ne laisser passer qu'une bande étroite
-À augmenter le gain sur une fréquence choisie de la bande audio
-À transformer l'alternatif en continu
+À éliminer une bande étroite, comme un sifflement
+À passer une bande étroite et rejeter le reste
+À relever le gain sur une fréquence audio choisie
+À couper les fréquences au-dessus d'un seuil
 
 What is the cut-off frequency of a filter usually defined as?
 The frequency at which the output has fallen by 3 dB
 The frequency at which the output is zero
-The highest frequency the filter can handle without damage
-The frequency at which the output doubles
+The frequency at which the output has fallen by 10 dB
+The highest frequency it can handle without damage
 Comment définit-on généralement la fréquence de coupure d'un filtre ?
-La fréquence à laquelle la sortie a baissé de 3 dB
-La fréquence à laquelle la sortie est nulle
-La plus haute fréquence que le filtre supporte sans dommage
-La fréquence à laquelle la sortie double
+La fréquence où la sortie a baissé de 3 dB
+La fréquence où la sortie est nulle
+La fréquence où la sortie a baissé de 10 dB
+La plus haute fréquence supportée sans dommage
 """)
 
 S14 = c.efficiency([(50, "13.8", 8), (100, 50, 4), (10, 12, "1.5")]) + parse("""
 Receivers and transmitters contain many amplifier stages. What is the main purpose of an amplifier?
 To increase the power, voltage or current of a signal
-To change the frequency of a signal
-To convert AC to DC
+To change the frequency of a signal to another band
+To turn the supply's DC into a higher DC voltage
 To store a signal for later use, as a memory does
 Récepteurs et émetteurs comportent de nombreux étages amplificateurs. Quel est le but principal d'un amplificateur ?
-Augmenter la puissance, la tension ou le courant d'un signal
-Changer la fréquence d'un signal
-Transformer l'alternatif en continu
+Augmenter la puissance, la tension ou le courant
+Changer la fréquence d'un signal vers une autre bande
+Élever la tension continue de l'alimentation
 Stocker un signal pour plus tard, comme une mémoire
 
 A linear amplifier turns 10 W of drive into 100 W of output. Where does the extra power in the amplified signal come from?
-From the power supply of the amplifier
+From its power supply
 From the input signal itself
-From the antenna
-From the cooling fan
-Un amplificateur linéaire transforme 10 W d'excitation en 100 W de sortie. D'où vient la puissance supplémentaire du signal amplifié ?
-De l'alimentation de l'amplificateur
+From the antenna, on the reflected wave
+From energy stored in the output transistors
+Un amplificateur linéaire transforme 10 W d'excitation en 100 W de sortie. D'où vient la puissance supplémentaire ?
+De son alimentation
 Du signal d'entrée lui-même
-De l'antenne
-Du ventilateur de refroidissement
+De l'antenne, par l'onde réfléchie
+D'une énergie stockée dans les transistors de sortie
 
 What happens to power that an amplifier draws from its supply but does not deliver as signal?
 It is turned into heat in the amplifier
-It is returned to the mains
+It is returned to the supply
 It is stored in the output transistor
-It is radiated as harmonics only
+It is radiated by the antenna as harmonics
 Que devient la puissance qu'un amplificateur prend à son alimentation sans la fournir sous forme de signal ?
-Elle est transformée en chaleur dans l'amplificateur
-Elle est renvoyée au secteur
+Elle se dissipe en chaleur sur place
+Elle est renvoyée à l'alimentation
 Elle est stockée dans le transistor de sortie
-Elle est rayonnée sous forme d'harmoniques uniquement
+Elle est rayonnée en harmoniques par l'antenne
 
 Which class of amplifier, with current flowing through the whole cycle, is the most linear but also the least efficient?
 Class A
@@ -891,36 +891,36 @@ La classe D
 La classe E
 
 Why is a class C amplifier unsuitable for amplifying an SSB signal?
-It is non-linear and would distort the signal
+It is non-linear and would distort it
 It cannot work at radio frequencies
-Its efficiency is too low for the high average power of SSB
-It can only amplify DC
+Its efficiency is too low for SSB
+Its output is too low for SSB peaks
 Pourquoi un amplificateur en classe C ne convient-il pas à un signal BLU ?
-Il est non linéaire et déformerait le signal
+Il est non linéaire et le déformerait
 Il ne peut pas fonctionner en HF
-Son rendement est trop faible pour la puissance moyenne élevée de la BLU
-Il ne peut amplifier que du continu
+Son rendement est trop faible pour la BLU
+Sa sortie est trop faible pour les pointes BLU
 
 What is negative feedback in an amplifier?
-Output fed back to the input in opposite phase, reducing distortion
-Output fed back to the input in phase, so that the stage oscillates
-Connecting the output to earth
-Using a negative supply voltage
+Output fed back in opposite phase, which lowers distortion
+Output fed back in phase, which makes the stage oscillate
+Output fed back in opposite phase, which raises the gain
+Using a negative supply voltage for the stage
 Qu'est-ce que la contre-réaction dans un amplificateur ?
-La sortie réinjectée à l'entrée en opposition de phase, réduisant la distorsion
-La sortie réinjectée à l'entrée en phase, pour que l'étage oscille
-La mise à la terre de la sortie
+La sortie réinjectée en opposition de phase, d'où moins de distorsion
+La sortie réinjectée en phase, ce qui fait osciller l'étage
+La sortie réinjectée en opposition de phase, ce qui élève le gain
 L'emploi d'une tension d'alimentation négative
 
 What does an oscillator need in order to keep running?
 Gain, and positive feedback in phase
-Negative feedback only
-A dummy load on its output to keep the level constant
+Gain, and negative feedback in opposite phase
+A dummy load on its output
 A very high supply voltage
 De quoi un oscillateur a-t-il besoin pour entretenir ses oscillations ?
 D'un gain et d'une réaction positive en phase
-D'une contre-réaction seulement
-D'une charge fictive en sortie pour garder un niveau constant
+D'un gain et d'une contre-réaction en opposition de phase
+D'une charge fictive en sortie
 D'une tension d'alimentation très élevée
 """)
 
