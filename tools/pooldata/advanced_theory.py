@@ -108,7 +108,9 @@ def tau_lr(L, R):
         [c, L * R, c * 5, c / 10], unit_fmt("s"))
 
 
-_CHARGE = {1: 0.632, 2: 0.865, 3: 0.950, 4: 0.982}
+# Exact fractions of the full charge; rounded table values (0.632) gave 7.58 V
+# where 12 V x (1 - e^-1) = 7.585 V shows as 7.59.
+_CHARGE = {n: 1 - math.exp(-n) for n in (1, 2, 3, 4)}
 
 
 def charge(V, n):

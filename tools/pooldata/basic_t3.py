@@ -55,7 +55,7 @@ Lower the power and give it free air or a fan
 Raise the supply voltage so it draws less current
 Put an attenuator between the set and the antenna
 Run it from a battery instead of the mains supply
-Un émetteur-récepteur de 100 W chauffe beaucoup pendant de longues émissions en mode numérique. Quel est le bon remède ?
+Un émetteur-récepteur de 100 W chauffe beaucoup pendant de longues émissions en mode numérique. Que faut-il faire ?
 Baisser la puissance et le ventiler ou le dégager
 Monter la tension d'alimentation pour réduire le courant
 Mettre un atténuateur entre le poste et l'antenne
@@ -182,7 +182,7 @@ Quel courant traversant le corps d'une main à l'autre peut déjà dérégler le
 Quelques dizaines de milliampères
 Quelques centaines de microampères
 Plusieurs ampères au minimum
-Au moins quelques centaines d'ampères
+Quelques centaines d'ampères au moins
 
 Why must the earth pin of a mains plug never be cut off or bypassed?
 A faulty case would be live, with nothing to trip
@@ -562,7 +562,7 @@ Over a lawn with soft ground
 In an open field, far from buildings
 Vous choisissez où monter une nouvelle antenne filaire et son mât. Quel emplacement est le plus dangereux pour l'installation ?
 Près de lignes électriques aériennes
-Le long d'une clôture en bois
+Contre une clôture en bois
 Sur une pelouse au sol meuble
 En plein champ, loin des maisons
 """)
@@ -786,7 +786,7 @@ Solder wire with a rosin flux core
 Acid-core solder, as used for plumbing
 Silver brazing rod with a gas torch
 Conductive glue with silver powder
-Vous allez monter un kit de récepteur. Quelle soudure utilise-t-on normalement en électronique ?
+Vous allez monter un kit de récepteur. Qu'utilise-t-on normalement comme soudure en électronique ?
 Du fil de soudure à âme de flux résineux
 De la soudure à âme acide, pour la plomberie
 Des baguettes de brasure à l'argent et un chalumeau

@@ -191,7 +191,7 @@ Small ceramic capacitors, a few nF
 Large electrolytics of several thousand µF
 Paper capacitors in metal cans
 Motor-start capacitors rated for the mains
-En HF, on découple l'alimentation au plus près de chaque étage. Quels condensateurs emploie-t-on couramment, pour leur faible inductance ?
+En HF, on découple l'alimentation au plus près de chaque étage. Avec quels condensateurs, pour leur faible inductance ?
 De petits condensateurs céramiques de quelques nanofarads
 De gros électrolytiques de plusieurs milliers de µF
 Des condensateurs au papier en boîtier métallique
@@ -488,7 +488,7 @@ To raise the voltage across it to its rated value
 To filter the supply so that it does not flicker
 So that it can work on AC as well as on DC
 Pourquoi une diode électroluminescente (LED) s'utilise-t-elle normalement avec une résistance en série ?
-Pour limiter le courant, qui pourrait sinon la détruire
+Pour limiter le courant, qui sinon la détruirait
 Pour élever sa tension à la valeur nominale
 Pour filtrer l'alimentation afin qu'elle ne scintille pas
 Pour qu'elle puisse fonctionner en alternatif comme en continu
@@ -510,7 +510,7 @@ A large current, limited by the circuit alone
 A pulsed current that makes it emit light
 A current equal to the forward current
 Une diode au silicium est polarisée en inverse sous une tension inférieure à sa tension de claquage. Quel courant circule ?
-Seulement un très faible courant de fuite
+Un simple courant de fuite, très faible
 Un fort courant, limité par le seul circuit
 Un courant pulsé qui lui fait émettre de la lumière
 Un courant égal au courant direct
@@ -601,8 +601,8 @@ Enhancement and depletion
 Silicon and germanium
 Les transistors bipolaires existent en deux types selon l'ordre de leurs couches semi-conductrices. Lesquels ?
 Les types NPN et PNP
-Canal N et canal P
-À enrichissement et à appauvrissement
+Les types canal N et canal P
+Les types à enrichissement et à appauvrissement
 Au silicium et au germanium
 
 Why does a power transistor need a heat sink?
@@ -611,7 +611,7 @@ To raise its current gain at full power
 To insulate it electrically from the case of the equipment
 To tune it to the operating frequency
 Pourquoi un transistor de puissance a-t-il besoin d'un radiateur ?
-Pour évacuer la chaleur qui pourrait le détruire
+Pour évacuer la chaleur qui le détruirait
 Pour augmenter son gain à pleine puissance
 Pour l'isoler électriquement du boîtier de l'appareil
 Pour l'accorder sur la fréquence de travail

@@ -56,10 +56,10 @@ Aluminium
 Silver-plated copper
 Carbon fibre
 Lequel de ces matériaux est un bon isolant, convenant aux isolateurs d'extrémité d'une antenne filaire ?
-La céramique ou le verre
+Le verre ou la céramique
 L'aluminium
 Le cuivre argenté
-La fibre de carbone
+Le composite carbone
 
 What is the difference between direct current and alternating current?
 DC flows one way only; AC keeps reversing
@@ -110,7 +110,7 @@ The kilowatt-hour
 The kilowatt
 The ampere-hour
 The kilovolt-ampere
-Quelle unité d'énergie électrique figure sur les factures pour la consommation d'une station ?
+En quelle unité d'énergie électrique les factures comptent-elles la consommation d'une station ?
 Le kilowattheure
 Le kilowatt
 L'ampère-heure
@@ -327,7 +327,7 @@ Its own resistance, which makes the voltage sag
 A resistor fitted inside to limit short-circuit current
 The resistance between its terminals once it is flat
 Its resistance to charging, which matters only on charge
-Qu'est-ce que la résistance interne d'une batterie, et quel est son effet ?
+Qu'est-ce que la résistance interne d'une batterie, et qu'entraîne-t-elle ?
 Sa résistance propre, qui fait chuter la tension
 Une résistance montée dedans pour limiter le court-circuit
 La résistance entre ses bornes une fois déchargée
@@ -556,7 +556,7 @@ They add, since both are measured in ohms
 They multiply, as in a parallel circuit
 They have no effect on each other or on the current
 Dans un circuit comportant réactances inductive et capacitive en série, que deviennent ces deux réactances ?
-Elles s'annulent en partie
+Elles se compensent partiellement
 Elles s'additionnent, étant toutes deux en ohms
 Elles se multiplient, comme en parallèle
 Elles n'agissent ni l'une sur l'autre ni sur le courant
@@ -773,7 +773,7 @@ The time for the capacitor to charge fully to the applied voltage
 The time for one cycle of oscillation
 The time to charge to half the applied voltage
 Qu'est-ce que la constante de temps d'un circuit résistance-condensateur ?
-Le temps de charge à environ 63 % de la tension appliquée
+Le temps de charge à 63 % de la tension appliquée
 Le temps de charge complète à la tension appliquée
 La durée d'un cycle d'oscillation
 Le temps de charge à la moitié de la tension appliquée
