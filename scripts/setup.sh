@@ -9,6 +9,7 @@ PACKAGES=(
     wine64 xvfb xdotool imagemagick poppler-utils x11-utils
     python3 python3-pil fonts-dejavu-core fonts-liberation
     cups printer-driver-cups-pdf util-linux
+    nsis zip unzip dpkg-dev fakeroot lintian desktop-file-utils appstream man-db
 )
 
 missing=()

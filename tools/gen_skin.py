@@ -2,9 +2,12 @@
 """Draw the interface skin: every face bitmap, the icon and a contact sheet.
 
     gen_skin.py                          write resources/bitmaps/NNN.bmp,
-                                         resources/icon/korvane.ico and
+                                         resources/icon/korvane.ico,
+                                         packaging/icons/korvane-NN.png (the
+                                         desktop's icon sizes) and
                                          docs/skin_contact_sheet.png
-    gen_skin.py OUTPUT_DIR [--sheet F]   write NNN.bmp and korvane.ico into
+    gen_skin.py OUTPUT_DIR [--sheet F]   write NNN.bmp, korvane.ico and
+                                         korvane-NN.png into
                                          OUTPUT_DIR (and the sheet only if asked)
 
 The look is the front panel of a radio transceiver: graphite chassis, brushed
@@ -774,7 +777,10 @@ def icon_image(n):
         for i in range(steps + 1):
             x = x0 + (x1 - x0) * i / steps
             pts.append((x * s, (mid - amp * math.sin(2 * math.pi * 1.5 * i / steps)) * s))
-        d.line(pts, fill=255, width=max(1, int(round(max(1.0, 2.2 * u) * s))))
+        # Round joints at the theme's large sizes, where the bare segment
+        # ends of a thick trace show as teeth; icon 111 keeps its pixels.
+        d.line(pts, fill=255, width=max(1, int(round(max(1.0, 2.2 * u) * s))),
+               joint="curve" if n > 48 else None)
     rgb.paste(GREEN, mask=ss_mask(n, n, trace))
     if n >= 24:
         kx, ky, kr = 40 * u, 20 * u, 6 * u
@@ -866,13 +872,24 @@ def save_bmp(img, path):
     img.convert("RGB").save(path, "BMP")
 
 
-def generate(out_dir, ico_path):
+# The desktop's icon theme sizes (hicolor), drawn from the same art as icon 111.
+HICOLOR_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+
+
+def write_hicolor(png_dir):
+    os.makedirs(png_dir, exist_ok=True)
+    for n in HICOLOR_SIZES:
+        icon_image(n).save(os.path.join(png_dir, "korvane-%d.png" % n), "PNG")
+
+
+def generate(out_dir, ico_path, png_dir):
     os.makedirs(out_dir, exist_ok=True)
     bmps = build_bitmaps()
     for number in sorted(bmps):
         save_bmp(bmps[number], os.path.join(out_dir, "%d.bmp" % number))
     os.makedirs(os.path.dirname(ico_path), exist_ok=True)
     write_ico(ico_path, [icon_image(n) for n in (16, 32, 48)])
+    write_hicolor(png_dir)
     return bmps
 
 
@@ -1142,11 +1159,13 @@ def main(argv):
     if args:
         out_dir = args[0]
         ico = os.path.join(out_dir, "korvane.ico")
+        png_dir = out_dir
     else:
         out_dir = os.path.join(ROOT, "resources", "bitmaps")
         ico = os.path.join(ROOT, "resources", "icon", "korvane.ico")
+        png_dir = os.path.join(ROOT, "packaging", "icons")
         sheet = sheet or os.path.join(ROOT, "docs", "skin_contact_sheet.png")
-    bmps = generate(out_dir, ico)
+    bmps = generate(out_dir, ico, png_dir)
     if sheet:
         write_sheet(sheet, bmps)
     print("%d bitmaps in %s" % (len(bmps), out_dir))

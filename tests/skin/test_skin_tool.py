@@ -17,6 +17,7 @@ ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)
 TOOL = os.path.join(ROOT, "tools", "gen_skin.py")
 COMMITTED_BMP = os.path.join(ROOT, "resources", "bitmaps")
 COMMITTED_ICO = os.path.join(ROOT, "resources", "icon", "korvane.ico")
+COMMITTED_PNG = os.path.join(ROOT, "packaging", "icons")
 
 
 def triple(first, size):
@@ -172,9 +173,37 @@ class SkinGeneratorTest(unittest.TestCase):
             sizes.append(w)
         self.assertEqual(sizes, [16, 32, 48])
 
+    def test_desktop_icons_are_the_icon_art_at_every_theme_size(self):
+        sizes = [16, 22, 24, 32, 48, 64, 128, 256]
+        names = sorted(n for n in self.first if n.endswith(".png"))
+        self.assertEqual(names, sorted("korvane-%d.png" % n for n in sizes))
+        ico = self.first["korvane.ico"]
+        for n in sizes:
+            with self.subTest(size=n):
+                im = Image.open(io.BytesIO(self.first["korvane-%d.png" % n]))
+                self.assertEqual((im.size, im.mode), ((n, n), "RGBA"))
+                alpha = im.getchannel("A")
+                # Transparent corners around an opaque body.
+                self.assertEqual(alpha.getpixel((0, 0)), 0)
+                self.assertEqual(alpha.getpixel((n // 2, n // 2)), 255)
+                if n in (16, 32, 48):
+                    # The same pixels as the matching image of icon 111.
+                    count = struct.unpack_from("<H", ico, 4)[0]
+                    for i in range(count):
+                        w, _, _, _, _, _, _, offset = struct.unpack_from("<BBBBHHII", ico, 6 + 16 * i)
+                        if w == n:
+                            rows = ico[offset + 40:offset + 40 + n * n * 4]
+                    r, g, b, a = im.transpose(Image.FLIP_TOP_BOTTOM).split()
+                    self.assertEqual(Image.merge("RGBA", (b, g, r, a)).tobytes(), rows)
+
     def test_committed_files_are_current(self):
         for name, data in self.first.items():
-            path = COMMITTED_ICO if name.endswith(".ico") else os.path.join(COMMITTED_BMP, name)
+            if name.endswith(".ico"):
+                path = COMMITTED_ICO
+            elif name.endswith(".png"):
+                path = os.path.join(COMMITTED_PNG, name)
+            else:
+                path = os.path.join(COMMITTED_BMP, name)
             with self.subTest(file=name):
                 with open(path, "rb") as f:
                     self.assertEqual(f.read(), data, "re-run tools/gen_skin.py")
