@@ -1,4 +1,5 @@
 #include "app/messages.h"
+#include "app/single_instance_win32.h"
 #include "app/startup_win32.h"
 #include "app/window_procs_win32.h"
 #include "settings/sound_win32.h"
@@ -8,6 +9,9 @@
 #include <windows.h>
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int) {
+    // A second start only brings the running copy forward: each copy would
+    // otherwise write back its own log and options over the other's.
+    if (!ClaimSingleInstance()) return 0;
     InitCommonControls();
     Instance = instance;
     if (!previous && !RegisterWindowClasses()) return -1;

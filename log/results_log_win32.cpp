@@ -17,6 +17,33 @@ const char CountName[] = "NumEntries";
 
 enum { SlotAlreadyLogged = 1, SlotNotFinished = 2, SlotConfirmClear = 35 };
 
+int WriteCount(int count) {
+    RegistryRequest request;
+    PrepareRegistryRequest(&request, HKEY_CURRENT_USER, LogKey, CountName);
+    snprintf(request.Data, sizeof request.Data, "%d", ClampLogCount(count));
+    return WriteStringValue(&request);
+}
+
+int WriteEntry(int index) {
+    char name[LogValueNameSize];
+    LogValueName(index, name);
+    RegistryRequest request;
+    PrepareRegistryRequest(&request, HKEY_CURRENT_USER, LogKey, name);
+    PackLogEntry(Log.Entries[index], (unsigned char*)request.Data);
+    return WriteBinaryValue(&request, LogEntryBytes);
+}
+
+// Entries go first and the count last, each value written whole: a run ended
+// by force between two writes leaves a count that points at stored entries
+// only. first..last are entry indices.
+int WriteEntriesThenCount(int first, int last) {
+    int failed = 0;
+    for (int i = first; i <= last; ++i)
+        if (!WriteEntry(i)) failed = 1;
+    if (!WriteCount(Log.NumEntries)) failed = 1;
+    return !failed;
+}
+
 uint64_t CurrentDateValue() {
     SYSTEMTIME now;
     GetSystemTime(&now);
@@ -26,6 +53,7 @@ uint64_t CurrentDateValue() {
 } // namespace
 
 int AddCurrentTestToLog() {
+    int wasFull = Log.NumEntries >= LogCapacity;
     switch (AddTestToLog(&Log, &Test, Mode, CurrentDateValue())) {
     case LogAddAlreadyLogged:
         MessageBoxA(MainWindow, Str(SlotAlreadyLogged), Str(SlotAppTitle), MB_OK | MB_ICONERROR);
@@ -33,8 +61,12 @@ int AddCurrentTestToLog() {
     case LogAddNotFinished:
         MessageBoxA(MainWindow, Str(SlotNotFinished), Str(SlotAppTitle), MB_OK | MB_ICONWARNING);
         return 0;
-    case LogAddIgnored:
-    case LogAddDone: break;
+    case LogAddDone:
+        // Kept at once: the new entry (or, when the oldest was dropped, every
+        // shifted one), then the count.
+        WriteEntriesThenCount(wasFull ? 0 : Log.NumEntries - 1, Log.NumEntries - 1);
+        break;
+    case LogAddIgnored: break;
     }
     return 1;
 }
@@ -44,6 +76,8 @@ int ClearLog(HWND owner) {
         IDYES)
         return 0;
     ClearResultsLog(&Log);
+    // The old entry values stay in the store; they no longer count.
+    WriteCount(0);
     return 1;
 }
 
@@ -66,18 +100,5 @@ int LoadLog() {
 }
 
 int SaveLog() {
-    int count = ClampLogCount(Log.NumEntries);
-    int failed = 0;
-    RegistryRequest request;
-    PrepareRegistryRequest(&request, HKEY_CURRENT_USER, LogKey, CountName);
-    snprintf(request.Data, sizeof request.Data, "%d", count);
-    if (!WriteStringValue(&request)) failed = 1;
-    for (int i = 0; i < count; ++i) {
-        char name[LogValueNameSize];
-        LogValueName(i, name);
-        PrepareRegistryRequest(&request, HKEY_CURRENT_USER, LogKey, name);
-        PackLogEntry(Log.Entries[i], (unsigned char*)request.Data);
-        if (!WriteBinaryValue(&request, LogEntryBytes)) failed = 1;
-    }
-    return !failed;
+    return WriteEntriesThenCount(0, ClampLogCount(Log.NumEntries) - 1);
 }

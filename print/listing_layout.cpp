@@ -45,12 +45,24 @@ int FormatListingBlock(char* buffer, size_t size, int number, const QuestionReco
     return written >= 0 && (size_t)written < size;
 }
 
+namespace {
+
+int Saturated(int64_t value) {
+    if (value > INT32_MAX) return INT32_MAX;
+    if (value < INT32_MIN) return INT32_MIN;
+    return (int)value;
+}
+
+} // namespace
+
+// The device's figures and the heights DrawTextA reports are the driver's:
+// the arithmetic saturates rather than wrapping into a page far above.
 PageRect ListingColumn(const PageMetrics* page) {
     PageRect column;
     column.Left = page->DpiX;
     column.Top = page->DpiY;
-    column.Right = page->Width - page->DpiX;
-    column.Bottom = page->Height - page->DpiY;
+    column.Right = Saturated((int64_t)page->Width - page->DpiX);
+    column.Bottom = Saturated((int64_t)page->Height - page->DpiY);
     return column;
 }
 
@@ -68,7 +80,7 @@ int OpenListingPage(ListingFlow* flow) {
 }
 
 void AdvanceListing(ListingFlow* flow, int height) {
-    flow->Y += height;
+    flow->Y = Saturated((int64_t)flow->Y + height);
 }
 
 void CloseListingPage(ListingFlow* flow) {

@@ -4,6 +4,7 @@
 #include "bank/exam_class.h"
 #include "resources/dialog_ids.h"
 #include "settings/options.h"
+#include "settings/options_store_win32.h"
 
 #include <commdlg.h>
 
@@ -19,7 +20,11 @@ void ChoosePrintFont(HWND owner) {
         CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_SCALABLEONLY | CF_NOVERTFONTS | CF_LIMITSIZE;
     choice.nSizeMin = 8;
     choice.nSizeMax = 24;
-    if (!ChooseFontA(&choice)) CurrentOptions.PrintFont = kept;
+    if (!ChooseFontA(&choice)) {
+        CurrentOptions.PrintFont = kept;
+        return;
+    }
+    SaveOption("PrintFont");
 }
 
 static void CenterOnScreen(HWND window) {

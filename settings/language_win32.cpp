@@ -7,6 +7,7 @@
 #include "engine/engine_win32.h"
 #include "engine/test_state.h"
 #include "settings/options.h"
+#include "settings/options_store_win32.h"
 #include "settings/strings.h"
 #include "ui/shell_state_win32.h"
 
@@ -22,6 +23,7 @@ void SwitchLanguage() {
         CurrentOptions.Language = LanguageFrench;
     else if (CurrentOptions.Language == LanguageFrench)
         CurrentOptions.Language = LanguageEnglish;
+    SaveOption("Language");
     SelectLanguage();
 
     // Codes and correct answers are the same in both languages, so the test

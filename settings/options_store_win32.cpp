@@ -43,16 +43,36 @@ int LoadOptions() {
     return 1;
 }
 
-int SaveOptions() {
-    int written = 0;
+namespace {
+
+int WriteNumericOption(const NumericOption& option) {
     RegistryRequest request;
-    for (const NumericOption& option : NumericOptions) {
-        PrepareRegistryRequest(&request, HKEY_CURRENT_USER, OptionsKey, option.Name);
-        snprintf(request.Data, sizeof request.Data, "%d", *option.Field);
-        written += WriteStringValue(&request);
-    }
+    PrepareRegistryRequest(&request, HKEY_CURRENT_USER, OptionsKey, option.Name);
+    snprintf(request.Data, sizeof request.Data, "%d", *option.Field);
+    return WriteStringValue(&request);
+}
+
+int WritePrintFont() {
+    RegistryRequest request;
     PrepareRegistryRequest(&request, HKEY_CURRENT_USER, OptionsKey, "PrintFont");
     memcpy(request.Data, &CurrentOptions.PrintFont, sizeof(StoredFont));
-    written += WriteBinaryValue(&request, sizeof(StoredFont));
+    return WriteBinaryValue(&request, sizeof(StoredFont));
+}
+
+} // namespace
+
+int SaveOptions() {
+    int written = 0;
+    for (const NumericOption& option : NumericOptions)
+        written += WriteNumericOption(option);
+    written += WritePrintFont();
     return written == 5;
+}
+
+int SaveOption(const char* name) {
+    if (!name) return 0;
+    if (strcmp(name, "PrintFont") == 0) return WritePrintFont();
+    for (const NumericOption& option : NumericOptions)
+        if (strcmp(name, option.Name) == 0) return WriteNumericOption(option);
+    return 0;
 }

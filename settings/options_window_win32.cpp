@@ -2,6 +2,7 @@
 #include "app/messages.h"
 #include "app/window_procs_win32.h"
 #include "settings/options.h"
+#include "settings/options_store_win32.h"
 #include "ui/shell_state_win32.h"
 #include "ui/skin_win32.h"
 
@@ -15,15 +16,16 @@ struct OptionBox {
     int Id;
     int LabelSlot;
     int Options::*Field;
+    const char* ValueName; // in the settings store
     // Where the option is read, it counts as on when it is exactly 1, except
     // sounds, which play for any non-zero value.
     bool AnyNonZeroIsOn;
 };
 
 const OptionBox Boxes[] = {
-    {IdCheckShowAnswer, 3, &Options::ShowAnswerBefore, false},
-    {IdCheckPlaySounds, 4, &Options::PlaySounds, true},
-    {IdCheckLogLabels, 5, &Options::ShowLogLabels, false},
+    {IdCheckShowAnswer, 3, &Options::ShowAnswerBefore, "ShowAnswerBefore", false},
+    {IdCheckPlaySounds, 4, &Options::PlaySounds, "PlaySounds", true},
+    {IdCheckLogLabels, 5, &Options::ShowLogLabels, "ShowLogLabels", false},
 };
 
 // The box shows whether the option is in effect. A stored value such as 2
@@ -50,7 +52,9 @@ void StoreBox(HWND window, int id) {
     for (const OptionBox& box : Boxes) {
         if (box.Id != id) continue;
         HWND check = GetDlgItem(window, id);
-        if (check) CurrentOptions.*box.Field = (int)SendMessageA(check, MsgCheckGet, 0, 0);
+        if (!check) continue;
+        CurrentOptions.*box.Field = (int)SendMessageA(check, MsgCheckGet, 0, 0);
+        SaveOption(box.ValueName);
     }
 }
 

@@ -10,13 +10,24 @@ void CopyBounded(char* out, const char* in) {
     out[n] = 0;
 }
 
-// Full access also for reading, as the store has always been opened.
+// Full access, as the store has always been opened.
 HKEY OpenKey(const RegistryRequest* request) {
     HKEY key = nullptr;
     char path[RegistryBufferSize];
     CopyBounded(path, request->KeyPath);
     if (RegOpenKeyExA(request->Root, path, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
         return nullptr;
+    return key;
+}
+
+// Reads ask for full access first and settle for reading: a key the user may
+// not write (a read-only ACL) still gives its values instead of the defaults.
+HKEY OpenKeyToRead(const RegistryRequest* request) {
+    HKEY key = OpenKey(request);
+    if (key) return key;
+    char path[RegistryBufferSize];
+    CopyBounded(path, request->KeyPath);
+    if (RegOpenKeyExA(request->Root, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return nullptr;
     return key;
 }
 
@@ -53,15 +64,18 @@ void PrepareRegistryRequest(RegistryRequest* request, HKEY root, const char* key
 }
 
 int ReadStringValue(RegistryRequest* request) {
-    HKEY key = OpenKey(request);
+    HKEY key = OpenKeyToRead(request);
     if (!key) return 0;
     char name[RegistryBufferSize];
     CopyBounded(name, request->ValueName);
     BYTE buffer[RegistryBufferSize];
     DWORD size = sizeof buffer;
-    LONG status = RegQueryValueExA(key, name, nullptr, nullptr, buffer, &size);
+    DWORD type = REG_NONE;
+    LONG status = RegQueryValueExA(key, name, nullptr, &type, buffer, &size);
     RegCloseKey(key);
-    if (status != ERROR_SUCCESS) return 0;
+    // Only text is text: the bytes of a hand-made REG_DWORD or REG_MULTI_SZ
+    // would otherwise read as some number.
+    if (status != ERROR_SUCCESS || type != REG_SZ) return 0;
     // A hand-written value may lack its terminator: stop at the bytes returned
     // and always leave room for one.
     if (size > RegistryBufferSize - 1) size = RegistryBufferSize - 1;
@@ -79,15 +93,17 @@ int WriteStringValue(const RegistryRequest* request) {
 
 int ReadBinaryValue(RegistryRequest* request, int n) {
     if (n < 0 || n > RegistryBufferSize) return 0;
-    HKEY key = OpenKey(request);
+    HKEY key = OpenKeyToRead(request);
     if (!key) return 0;
     char name[RegistryBufferSize];
     CopyBounded(name, request->ValueName);
     BYTE buffer[RegistryBufferSize];
     DWORD size = (DWORD)n;
-    LONG status = RegQueryValueExA(key, name, nullptr, nullptr, buffer, &size);
+    DWORD type = REG_NONE;
+    LONG status = RegQueryValueExA(key, name, nullptr, &type, buffer, &size);
     RegCloseKey(key);
-    if (status != ERROR_SUCCESS || size != (DWORD)n) return 0;
+    // A record stored as text (or any other type) is not a record.
+    if (status != ERROR_SUCCESS || type != REG_BINARY || size != (DWORD)n) return 0;
     memcpy(request->Data, buffer, n);
     return 1;
 }

@@ -18,15 +18,17 @@ struct RegistryRequest {
 void PrepareRegistryRequest(RegistryRequest* request, HKEY root, const char* keyPath,
                             const char* valueName);
 
-// Each returns 1 on success and 0 on failure. Reads never create the key;
-// writes create it when it is missing. The stored type is not checked on read.
+// Each returns 1 on success and 0 on failure. Reads never create the key and
+// also read a key that may not be written; writes create it when it is
+// missing. A value of another type than the one asked for counts as missing.
 
-// Data receives the text, always terminated, at most 259 characters.
+// Data receives the REG_SZ text, always terminated, at most 259 characters.
 int ReadStringValue(RegistryRequest* request);
 // Writes Data as REG_SZ, terminator included.
 int WriteStringValue(const RegistryRequest* request);
-// Data receives exactly n bytes. A value longer than n fails (the query does
-// not fit) and so does a shorter one: a partial record is treated as missing.
+// Data receives exactly n bytes of a REG_BINARY value. A value longer than n
+// fails (the query does not fit) and so does a shorter one: a partial record
+// is treated as missing.
 int ReadBinaryValue(RegistryRequest* request, int n);
 // Writes the first n bytes of Data as REG_BINARY.
 int WriteBinaryValue(const RegistryRequest* request, int n);

@@ -159,7 +159,7 @@ TEST(ShellLifecycle, QuitKeyEndsTheLoopAndWritesOptionsAndLog) {
     ForgetStoredSettings();
     ASSERT_EQ(StartUp(), 1);
     PumpAsTheLoopDoes();
-    // Nothing is written while the program runs.
+    // Start-up writes nothing.
     EXPECT_FALSE(KeyExists("Software\\Korvane"));
 
     CurrentOptions.ShowAnswerBefore = 1;

@@ -3,6 +3,7 @@
 #include "log/results_log_win32.h"
 #include "settings/options.h"
 #include "settings/strings.h"
+#include "tests/support/import_hook_win32.h"
 #include "tests/support/message_box_hook_win32.h"
 #include "tests/support/raw_store_win32.h"
 #include "ui/shell_state_win32.h"
@@ -29,6 +30,16 @@ std::string Raw(const char* name, DWORD* type = nullptr) {
 
 std::string Bytes(const void* data, size_t size) {
     return std::string((const char*)data, size);
+}
+
+typedef LSTATUS(WINAPI* SetValueFunction)(HKEY, LPCSTR, DWORD, DWORD, const BYTE*, DWORD);
+SetValueFunction OriginalSetValue;
+std::vector<std::string> RecordedWrites;
+
+LSTATUS WINAPI RecordSetValue(HKEY key, LPCSTR name, DWORD reserved, DWORD type, const BYTE* data,
+                              DWORD size) {
+    RecordedWrites.push_back(name ? name : "");
+    return OriginalSetValue(key, name, reserved, type, data, size);
 }
 
 LogEntry Entry(int score) {
@@ -185,8 +196,14 @@ TEST_F(LogStore, ClearAsksAndSaveKeepsTheOldValues) {
     ASSERT_EQ(watch.Boxes.size(), 2u);
     EXPECT_EQ(watch.Boxes[1].Pressed, IDYES);
     EXPECT_EQ(Log.NumEntries, 0);
-    // Not written until shut-down.
-    EXPECT_EQ(Raw("NumEntries"), std::string("3", 2));
+    // Written at once; the answer No wrote nothing.
+    EXPECT_EQ(Raw("NumEntries"), std::string("0", 2));
+    for (int i = 0; i < 3; ++i) {
+        char name[LogValueNameSize];
+        LogValueName(i, name);
+        LogEntry old = Entry(60 + i);
+        EXPECT_EQ(Raw(name), Bytes(&old, 16)) << name;
+    }
 
     ASSERT_EQ(SaveLog(), 1);
     EXPECT_EQ(Raw("NumEntries"), std::string("0", 2));
@@ -214,10 +231,12 @@ TEST_F(LogStore, FullLogDropsTheOldestThroughTheStore) {
     ::Test.Score = 42;
     EXPECT_EQ(AddCurrentTestToLog(), 1);
     EXPECT_TRUE(watch.Boxes.empty());
-    ASSERT_EQ(SaveLog(), 1);
+    // Stored at once, every entry shifted, without waiting for the quit.
     EXPECT_EQ(Raw("NumEntries"), std::string("500", 4));
     LogEntry second = Entry(1);
     EXPECT_EQ(Raw("E000"), Bytes(&second, 16));
+    EXPECT_EQ(Raw("E498"), Bytes(&Log.Entries[498], 16));
+    EXPECT_EQ(Raw("E499"), Bytes(&Log.Entries[499], 16));
     EXPECT_EQ(Raw("E500"), "<missing>");
 
     ASSERT_EQ(LoadLog(), 1);
@@ -247,10 +266,41 @@ TEST_F(LogStore, MissingOrMisshapenEntriesLoadAsZeroInTheirPlace) {
     for (int i : {1, 3, 4, 5})
         EXPECT_EQ(memcmp(&Log.Entries[i], &zero, 16), 0) << i;
 
-    // The stored type is not checked: 16 bytes of any type are an entry.
+    // 16 bytes of text are no entry either; nor is a count of another type.
     ASSERT_TRUE(PutRawValue(LogKey, "E001", REG_SZ, "0123456789abcde", 16));
     ASSERT_EQ(LoadLog(), 1);
-    EXPECT_EQ(memcmp(&Log.Entries[1], "0123456789abcde", 16), 0);
+    EXPECT_EQ(memcmp(&Log.Entries[1], &zero, 16), 0);
+    DWORD six = 6;
+    ASSERT_TRUE(PutRawValue(LogKey, "NumEntries", REG_DWORD, &six, 4));
+    EXPECT_EQ(LoadLog(), 0);
+    EXPECT_EQ(Log.NumEntries, 0);
+}
+
+TEST_F(LogStore, AnAddedEntryIsStoredBeforeItsCount) {
+    LogEntry old = Entry(5);
+    ASSERT_TRUE(PutRawString(LogKey, "NumEntries", "1"));
+    ASSERT_TRUE(PutRawValue(LogKey, "E000", REG_BINARY, &old, 16));
+    ASSERT_EQ(LoadLog(), 1);
+
+    // Every write is seen: the new value, then the count that covers it.
+    RecordedWrites.clear();
+    OriginalSetValue =
+        (SetValueFunction)HookImport("advapi32.dll", "RegSetValueExA", (void*)&RecordSetValue);
+    ASSERT_NE(OriginalSetValue, nullptr);
+    EXPECT_EQ(AddCurrentTestToLog(), 1);
+    EXPECT_EQ(RecordedWrites, (std::vector<std::string>{"E001", "NumEntries"}));
+    EXPECT_EQ(Raw("NumEntries"), std::string("2", 2));
+    EXPECT_EQ(Raw("E001"), Bytes(&Log.Entries[1], 16));
+    EXPECT_EQ(Log.Entries[1].Score, 73);
+
+    // A refusal writes nothing; the quit writes the entries, then the count.
+    RecordedWrites.clear();
+    MessageBoxWatch watch(IDOK);
+    EXPECT_EQ(AddCurrentTestToLog(), 1);
+    EXPECT_TRUE(RecordedWrites.empty());
+    ASSERT_EQ(SaveLog(), 1);
+    EXPECT_EQ(RecordedWrites, (std::vector<std::string>{"E000", "E001", "NumEntries"}));
+    HookImport("advapi32.dll", "RegSetValueExA", (void*)OriginalSetValue);
 }
 
 TEST_F(LogStore, HandEditedCountsStayInsideTheLog) {

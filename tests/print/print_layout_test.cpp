@@ -147,6 +147,15 @@ TEST(ListingFlow, BlockEndingExactlyOnTheLimitStays) {
     EXPECT_TRUE(ListingNeedsBreak(&flow, 5000));
     EXPECT_FALSE(ListingNeedsBreak(&flow, INT_MIN));
     EXPECT_TRUE(ListingNeedsBreak(&flow, INT_MAX)); // no overflow into "fits"
+    // Heights the driver reports add up without wrapping to a place far above.
+    AdvanceListing(&flow, INT_MAX);
+    AdvanceListing(&flow, INT_MAX);
+    EXPECT_EQ(flow.Y, INT_MAX);
+    EXPECT_TRUE(ListingNeedsBreak(&flow, 0));
+    PageMetrics absurd = {INT_MIN, INT_MAX, INT_MAX, INT_MIN};
+    StartListingFlow(&flow, &absurd);
+    EXPECT_EQ(flow.Column.Right, INT_MIN);
+    EXPECT_EQ(flow.Column.Bottom, INT_MAX);
 }
 
 // Values follow the form's arithmetic: fractions of the height and grid

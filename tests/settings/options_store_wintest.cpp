@@ -101,11 +101,17 @@ TEST(Registry, StringsComeBackTerminatedWhateverIsStored) {
     EXPECT_EQ(ReadStringValue(&request), 0);
     EXPECT_STREQ(request.Data, "kept");
 
-    // The type is not checked: binary bytes read as text up to the first zero.
+    // Only REG_SZ is text: the bytes of other types would read as numbers.
+    DWORD one = 0x31; // "1" in its first byte
+    ASSERT_TRUE(PutRawValue(ScratchKey, "Dword", REG_DWORD, &one, 4));
+    ASSERT_TRUE(PutRawValue(ScratchKey, "Multi", REG_MULTI_SZ, "2\0\0", 3));
     ASSERT_TRUE(PutRawValue(ScratchKey, "Binary", REG_BINARY, "12\0z", 4));
-    request = Request(ScratchKey, "Binary");
-    ASSERT_EQ(ReadStringValue(&request), 1);
-    EXPECT_STREQ(request.Data, "12");
+    for (const char* name : {"Dword", "Multi", "Binary"}) {
+        request = Request(ScratchKey, name);
+        strcpy(request.Data, "kept");
+        EXPECT_EQ(ReadStringValue(&request), 0) << name;
+        EXPECT_STREQ(request.Data, "kept") << name;
+    }
 
     // Written from a Data buffer without terminator: 259 characters stored.
     request = Request(ScratchKey, "FromFull");
@@ -129,11 +135,40 @@ TEST(Registry, BinaryReadsTakeExactlyTheRequestedSize) {
     EXPECT_EQ(ReadBinaryValue(&request, RegistryBufferSize + 1), 0);
     EXPECT_EQ(ReadBinaryValue(&request, -1), 0);
     EXPECT_EQ(WriteBinaryValue(&request, RegistryBufferSize + 1), 0);
-    // Any type reads as bytes.
+    // Only REG_BINARY is a record, whatever the size of another type.
     ASSERT_TRUE(PutRawString(ScratchKey, "Text", "abc"));
     request = Request(ScratchKey, "Text");
+    strcpy(request.Data, "kept");
+    EXPECT_EQ(ReadBinaryValue(&request, 4), 0);
+    EXPECT_STREQ(request.Data, "kept");
+}
+
+TEST(Registry, AKeyThatCannotBeWrittenIsStillReadAndNeverChanged) {
+    DeleteKorvaneStore();
+    ASSERT_TRUE(PutRawString(ScratchKey, "Text", "7"));
+    ASSERT_TRUE(PutRawValue(ScratchKey, "Bytes", REG_BINARY, "abcd", 4));
+    ASSERT_TRUE(SetKeyReadOnly(ScratchKey, true));
+    HKEY probe = nullptr;
+    ASSERT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, ScratchKey, 0, KEY_ALL_ACCESS, &probe),
+              ERROR_SUCCESS);
+
+    RegistryRequest request = Request(ScratchKey, "Text");
+    ASSERT_EQ(ReadStringValue(&request), 1);
+    EXPECT_STREQ(request.Data, "7");
+    request = Request(ScratchKey, "Bytes");
     ASSERT_EQ(ReadBinaryValue(&request, 4), 1);
-    EXPECT_EQ(memcmp(request.Data, "abc", 4), 0);
+    EXPECT_EQ(memcmp(request.Data, "abcd", 4), 0);
+
+    request = Request(ScratchKey, "Text");
+    strcpy(request.Data, "8");
+    EXPECT_EQ(WriteStringValue(&request), 0);
+    request = Request(ScratchKey, "New");
+    EXPECT_EQ(WriteBinaryValue(&request, 4), 0);
+    DWORD type;
+    EXPECT_EQ(RawText(ScratchKey, "Text", &type), std::string("7", 2));
+    EXPECT_EQ(RawText(ScratchKey, "New", &type), "<missing>");
+    DeleteKorvaneStore();
+    EXPECT_FALSE(KeyExists("Software\\Korvane"));
 }
 
 TEST(Registry, OverlongNamesAreCutToTheBuffers) {
@@ -284,6 +319,47 @@ TEST(OptionsStore, UnreadableValuesKeepTheirDefaults) {
     EXPECT_EQ(CurrentOptions.PlaySounds, 1);
     EXPECT_EQ(CurrentOptions.Language, 1);
     EXPECT_EQ(CurrentOptions.ShowLogLabels, 0);
+
+    // Values of the wrong type are missing values: a REG_DWORD 0 does not
+    // turn sounds off, a REG_MULTI_SZ "2" does not make French.
+    DWORD zero = 0;
+    ASSERT_TRUE(PutRawValue(OptionsKey, "PlaySounds", REG_DWORD, &zero, 4));
+    ASSERT_TRUE(PutRawValue(OptionsKey, "Language", REG_MULTI_SZ, "2\0\0", 3));
+    ASSERT_TRUE(PutRawValue(OptionsKey, "ShowAnswerBefore", REG_BINARY, "1", 2));
+    StoredFont font = DefaultFont();
+    font.Height = 20;
+    ASSERT_TRUE(PutRawValue(OptionsKey, "PrintFont", REG_SZ, &font, sizeof font));
+    LoadOptions();
+    EXPECT_EQ(CurrentOptions.PlaySounds, 1);
+    EXPECT_EQ(CurrentOptions.Language, 1);
+    EXPECT_EQ(CurrentOptions.ShowAnswerBefore, 0);
+    EXPECT_EQ(CurrentOptions.PrintFont.Height, 12);
+    EXPECT_EQ(CurrentOptions.ShowLogLabels, 0);
+}
+
+TEST(OptionsStore, OneChangedOptionIsWrittenAloneAndAtOnce) {
+    DeleteKorvaneStore();
+    SetDefaultOptions();
+    CurrentOptions.Language = 2;
+    CurrentOptions.PlaySounds = 0;
+    EXPECT_EQ(SaveOption("Language"), 1);
+    DWORD type = 0;
+    EXPECT_EQ(RawText(OptionsKey, "Language", &type), std::string("2", 2));
+    EXPECT_EQ(type, (DWORD)REG_SZ);
+    EXPECT_EQ(RawText(OptionsKey, "PlaySounds", &type), "<missing>");
+
+    CurrentOptions.PrintFont.Height = 18;
+    EXPECT_EQ(SaveOption("PrintFont"), 1);
+    StoredFont font = CurrentOptions.PrintFont;
+    EXPECT_EQ(RawText(OptionsKey, "PrintFont", &type), std::string((const char*)&font, 60));
+    EXPECT_EQ(type, (DWORD)REG_BINARY);
+    EXPECT_EQ(SaveOption("NoSuchOption"), 0);
+    EXPECT_EQ(SaveOption(nullptr), 0);
+
+    LoadOptions();
+    EXPECT_EQ(CurrentOptions.Language, 2);
+    EXPECT_EQ(CurrentOptions.PlaySounds, 1); // never written
+    EXPECT_EQ(CurrentOptions.PrintFont.Height, 18);
 }
 
 // ---- Sound gate

@@ -6,8 +6,13 @@
 
 #include <vector>
 
-// Removes HKCU\Software\Korvane with everything below it.
+// Removes HKCU\Software\Korvane with everything below it, also keys that a
+// test made read-only.
 void DeleteKorvaneStore();
+
+// Gives HKCU\<key> an ACL that lets everyone read it and nobody write it, or
+// (readOnly false) full access for everyone again. True on success.
+bool SetKeyReadOnly(const char* key, bool readOnly);
 
 // Writes a value under HKCU\<key>, creating the key. True on success.
 bool PutRawValue(const char* key, const char* name, DWORD type, const void* data, DWORD size);
