@@ -40,6 +40,13 @@ extern QuestionPool Pools[PoolCount];
 // First complete occurrence of key inside [begin, end), or null.
 const char* FindInPool(const char* begin, const char* end, const char* key);
 
+// The same search on a chosen instruction set, capped at what the processor
+// has; FindInPool uses the widest. Every width gives the same answer, which
+// the tests and the fuzz target hold each of them to.
+enum { SearchBytes, SearchSse2, SearchAvx2, SearchAvx512 };
+int WidestSearch();
+const char* FindInPoolWith(int width, const char* begin, const char* end, const char* key);
+
 // Count and section codes; 0 when the pool has no "[SECTIONS]" line. A count
 // above MaxSections is cut to it: more slots do not exist.
 int ReadSectionList(const char* begin, const char* end, SectionList* list);

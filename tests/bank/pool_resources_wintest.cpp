@@ -1,4 +1,5 @@
 #include "bank/exam_class.h"
+#include "bank/pool.h"
 #include "bank/pool_resources.h"
 #include "engine/test_state.h"
 #include "tests/support/fixture_pool.h"
@@ -43,6 +44,31 @@ TEST(PoolResources, ShippedPoolsGiveFullTestsAndBrowseLists) {
         EXPECT_EQ(test.BrowseCount, 958);
         ASSERT_EQ(BuildBrowseList(&test, ClassAdvanced), 1);
         EXPECT_EQ(test.BrowseCount, 545);
+    }
+}
+
+// The MinGW build's vector scans on the resource bytes: every browse code,
+// from the pool's start and from just past its own match, and one code that
+// is absent, land where the byte-by-byte scan lands, whatever the width.
+TEST(PoolResources, EveryWidthFindsWhatThePlainScanFinds) {
+    ASSERT_EQ(LoadQuestionPools(), 1);
+    static TestState test;
+    for (int pool = 0; pool < PoolCount; ++pool) {
+        SelectLanguagePools(pool < 2 ? LanguageEnglish : LanguageFrench);
+        ASSERT_EQ(BuildBrowseList(&test, pool % 2), 1);
+        const char* begin = Pools[pool].PoolBegin;
+        const char* end = Pools[pool].PoolEnd;
+        for (int i = 0; i <= test.BrowseCount; ++i) {
+            const char* key = i < test.BrowseCount ? test.BrowseList[i].Code : "B-009-99-99";
+            const char* plain = FindInPoolWith(SearchBytes, begin, end, key);
+            const char* after = plain ? plain + 1 : end;
+            for (int width = SearchSse2; width <= SearchAvx512; ++width) {
+                ASSERT_EQ(FindInPoolWith(width, begin, end, key), plain) << key << " " << width;
+                ASSERT_EQ(FindInPoolWith(width, after, end, key),
+                          FindInPoolWith(SearchBytes, after, end, key))
+                    << key << " " << width;
+            }
+        }
     }
 }
 

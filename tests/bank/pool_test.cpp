@@ -31,6 +31,36 @@ TEST(FindInPool, FindsFirstCompleteOccurrenceOnly) {
     EXPECT_EQ(FindInPool(p.begin(), p.end(), "ABC"), nullptr) << "case-sensitive";
 }
 
+// The vector scans hand over to narrower ones at 256-, 128-, 64-, 32- and
+// 16-position edges and stop end - keyLength: a key placed at every offset
+// of a range of every length up to 300, with decoys that pass the two-byte
+// filter, must be found where a byte-by-byte scan finds it, by every width.
+TEST(FindInPool, EveryWidthAgreesWithAPlainScanAtEveryEdge) {
+    const char key[] = "B-003-07-05";
+    const size_t k = sizeof key - 1;
+    auto plain = [&](const char* b, const char* e) -> const char* {
+        for (const char* p = b; e - p >= (ptrdiff_t)k; ++p)
+            if (memcmp(p, key, k) == 0) return p;
+        return nullptr;
+    };
+    for (size_t size = 0; size <= 300; ++size) {
+        for (size_t at = 0; at <= size; at += (size > 40 ? 7 : 1)) {
+            std::string text(size, 'x');
+            // Decoys: first and last byte right, middle wrong.
+            for (size_t d = 3; d + k <= size; d += 29) {
+                text[d] = 'B';
+                text[d + k - 1] = '5';
+            }
+            if (at + k <= size) memcpy(&text[at], key, k);
+            HeapPool p(text);
+            const char* expected = plain(p.begin(), p.end());
+            for (int width = SearchBytes; width <= SearchAvx512; ++width)
+                ASSERT_EQ(FindInPoolWith(width, p.begin(), p.end(), key), expected)
+                    << "width " << width << " size " << size << " at " << at;
+        }
+    }
+}
+
 TEST(FindInPool, NullRangesYieldNone) {
     HeapPool p("abc");
     EXPECT_EQ(FindInPool(nullptr, p.end(), "a"), nullptr);
