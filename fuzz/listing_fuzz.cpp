@@ -2,19 +2,10 @@
 // the same steps the listing takes with what the printer and DrawTextA report.
 #include "print/print_layout.h"
 
+#include "fuzz/fuzz_input.h"
+
 #include <cstdint>
 #include <cstring>
-
-namespace {
-
-int32_t Take32(const uint8_t*& data, size_t& size) {
-    uint32_t value = 0;
-    for (int i = 0; i < 4 && size > 0; ++i, --size)
-        value |= (uint32_t)*data++ << (8 * i);
-    return (int32_t)value;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     PageMetrics page;

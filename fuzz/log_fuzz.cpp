@@ -4,17 +4,12 @@
 #include "log/chart.h"
 #include "log/results_log.h"
 
+#include "fuzz/fuzz_input.h"
+
 #include <cstdint>
 #include <cstring>
 
 namespace {
-
-int32_t Take32(const uint8_t*& data, size_t& size) {
-    uint32_t value = 0;
-    for (int i = 0; i < 4 && size > 0; ++i, --size)
-        value |= (uint32_t)*data++ << (8 * i);
-    return (int32_t)value;
-}
 
 bool Inside(const ChartRect& r, const ChartRect& bounds) {
     return r.Left >= bounds.Left && r.Right <= bounds.Right && r.Top >= bounds.Top &&

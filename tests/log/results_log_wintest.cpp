@@ -196,23 +196,21 @@ TEST_F(LogStore, ClearAsksAndSaveKeepsTheOldValues) {
     ASSERT_EQ(watch.Boxes.size(), 2u);
     EXPECT_EQ(watch.Boxes[1].Pressed, IDYES);
     EXPECT_EQ(Log.NumEntries, 0);
-    // Written at once; the answer No wrote nothing.
+    // Written at once; the answer No wrote nothing, and the old values stay.
+    auto expect_old_entries_kept = [] {
+        for (int i = 0; i < 3; ++i) {
+            char name[LogValueNameSize];
+            LogValueName(i, name);
+            LogEntry old = Entry(60 + i);
+            EXPECT_EQ(Raw(name), Bytes(&old, 16)) << name;
+        }
+    };
     EXPECT_EQ(Raw("NumEntries"), std::string("0", 2));
-    for (int i = 0; i < 3; ++i) {
-        char name[LogValueNameSize];
-        LogValueName(i, name);
-        LogEntry old = Entry(60 + i);
-        EXPECT_EQ(Raw(name), Bytes(&old, 16)) << name;
-    }
+    expect_old_entries_kept();
 
     ASSERT_EQ(SaveLog(), 1);
     EXPECT_EQ(Raw("NumEntries"), std::string("0", 2));
-    for (int i = 0; i < 3; ++i) {
-        char name[LogValueNameSize];
-        LogValueName(i, name);
-        LogEntry old = Entry(60 + i);
-        EXPECT_EQ(Raw(name), Bytes(&old, 16)) << name;
-    }
+    expect_old_entries_kept();
     ASSERT_EQ(LoadLog(), 1);
     EXPECT_EQ(Log.NumEntries, 0);
     EXPECT_EQ(Log.Entries[0].Score, 0);

@@ -446,19 +446,23 @@ def r_parallel(values):
     return family(values, make)
 
 
+def _combined(kind, vals, adds_in):
+    """Total of parts that add up when wired `adds_in` ('series' or
+    'parallel'), with the mistakes of using the other formula."""
+    if kind == adds_in:
+        near, far = _adders(vals)
+        return sum(vals), near, far[:1]
+    c = _par(vals)
+    near, far = _reciprocals(vals)
+    return c, near, far[:1] + [c / 2]
+
+
 def c_combo(values):
     """(kind, [values in farads]) with kind 'series' or 'parallel'."""
     def make(i, kind, vals):
         vals = [F(x) for x in vals]
         en_k, fr_k = ("parallel", "parall\u00e8le") if kind == "parallel" else ("series", "s\u00e9rie")
-        if kind == "parallel":
-            c = sum(vals)
-            near, far = _adders(vals)
-            far = far[:1]
-        else:
-            c = _par(vals)
-            near, far = _reciprocals(vals)
-            far = far[:1] + [c / 2]
+        c, near, far = _combined(kind, vals, "parallel")
         en, fr = _pick(i, [
             ("When the exact value is not in the spares box, capacitors of %s are connected in %s. What is the total capacitance?",
              "Faute de la valeur exacte dans le tiroir, on monte des condensateurs de %s en %s. Quelle est la capacité totale ?"),
@@ -476,14 +480,7 @@ def l_combo(values):
     def make(i, kind, vals):
         vals = [F(x) for x in vals]
         en_k, fr_k = ("parallel", "parall\u00e8le") if kind == "parallel" else ("series", "s\u00e9rie")
-        if kind == "series":
-            c = sum(vals)
-            near, far = _adders(vals)
-            far = far[:1]
-        else:
-            c = _par(vals)
-            near, far = _reciprocals(vals)
-            far = far[:1] + [c / 2]
+        c, near, far = _combined(kind, vals, "series")
         en = "Inductors of %s, well apart so that they do not couple, are connected in %s. What is the total inductance?"
         fr = "Des bobines de %s, assez \u00e9loign\u00e9es pour ne pas \u00eatre coupl\u00e9es, sont mont\u00e9es en %s. Quelle est l'inductance totale ?"
         pre, dot = _decades(c)
