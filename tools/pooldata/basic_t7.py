@@ -442,7 +442,7 @@ A half-wave wire fed at one of its ends
 Qu'est-ce qu'un dipôle demi-onde ?
 Un fil alimenté au centre, d'une demi-onde au total
 Un conducteur vertical unique d'un quart d'onde
-Une boucle d'une longueur d'onde de tour, alimentée en bas
+Une boucle d'une longueur d'onde de périmètre, alimentée en bas
 Un fil demi-onde alimenté à l'une de ses extrémités
 
 What is the approximate impedance at the centre feed point of a half-wave dipole in free space, far from the ground?
@@ -685,7 +685,7 @@ A cubical quad beam
 A delta loop beam
 A log-periodic array
 A stacked Yagi array
-La directive d'un ami a des boucles carrées en fil, d'environ une longueur d'onde de tour, tenues par des croisillons. De quel type d'antenne s'agit-il ?
+La directive d'un ami a des boucles carrées en fil, d'environ une longueur d'onde de périmètre, tenues par des croisillons. De quel type d'antenne s'agit-il ?
 Une cubical quad
 Une delta loop
 Une log-périodique
@@ -968,7 +968,7 @@ A coil wound on a ferrite rod, for receiving only
 A large loop of wire laid out on the ground
 Qu'est-ce qu'une petite boucle magnétique ?
 Une boucle bien plus petite qu'une longueur d'onde, accordée par condensateur
-Une boucle d'une longueur d'onde de tour, alimentée en bas
+Une boucle d'une longueur d'onde de périmètre, alimentée en bas
 Une bobine sur bâtonnet de ferrite, réservée à la réception
 Une grande boucle de fil posée sur le sol
 

@@ -986,7 +986,7 @@ A front-end product drops much more than a real signal
 A front-end product drops by 10 dB, exactly as a real signal does
 A real signal vanishes, while a front-end product stays unchanged
 A rise in both, since the attenuator improves the receiver's match
-Un signal serait un produit d'intermodulation né dans l'étage d'entrée de votre récepteur. Que montre un atténuateur de 10 dB mis en service ?
+Vous soupçonnez qu'un signal est un produit d'intermodulation né dans l'étage d'entrée de votre récepteur. Que montre la mise en service d'un atténuateur de 10 dB ?
 Le produit baisse bien plus qu'un vrai signal
 Le produit baisse de 10 dB, exactement comme un vrai signal
 Un vrai signal disparaît, le produit reste identique
