@@ -71,6 +71,7 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "© 2000 ${PUBLISHER}"
 !define MUI_ABORTWARNING
 !define MUI_COMPONENTSPAGE_NODESC
 
+!define MUI_WELCOMEPAGE_TEXT "$(Welcome)"
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_COMPONENTS
@@ -84,6 +85,8 @@ UninstPage custom un.DataPageCreate un.DataPageLeave
 !insertmacro MUI_LANGUAGE "English"
 !insertmacro MUI_LANGUAGE "French"
 
+LangString Welcome ${LANG_ENGLISH} "Setup will install Korvane ${VERSION} for you alone, in a folder of your own: no administrator rights are needed.$\r$\n$\r$\nIf Korvane is running, quit it first. Over an earlier version, your results log and your options are kept.$\r$\n$\r$\n$_CLICK"
+LangString Welcome ${LANG_FRENCH} "Ce programme va installer Korvane ${VERSION} pour vous seul, dans un dossier à vous : aucun droit d'administrateur n'est nécessaire.$\r$\n$\r$\nSi Korvane est ouvert, quittez-le d'abord. Sur une version précédente, votre journal de résultats et vos options sont conservés.$\r$\n$\r$\n$_CLICK"
 LangString SecProgram ${LANG_ENGLISH} "Korvane and its Start menu shortcut"
 LangString SecProgram ${LANG_FRENCH} "Korvane et son raccourci du menu Démarrer"
 LangString SecDesktop ${LANG_ENGLISH} "Desktop shortcut"
@@ -194,6 +197,8 @@ Function un.DataPageCreate
   ${NSD_CreateCheckbox} 0 70u 100% 12u "$(UnRemoveData)"
   Pop $RemoveDataBox
   ${NSD_SetState} $RemoveDataBox $RemoveData
+  ; The one choice of the page has the focus: Space ticks it.
+  ${NSD_SetFocus} $RemoveDataBox
   ; This page starts the removal: its button says so.
   GetDlgItem $0 $HWNDPARENT 1
   SendMessage $0 ${WM_SETTEXT} 0 "STR:$(^UninstallBtn)"
