@@ -23,13 +23,17 @@ Target amd64-unicode
 !ifndef OUTFILE
   !define OUTFILE "korvane-${VERSION}-setup.exe"
 !endif
-!define ICON "${__FILEDIR__}\..\..\resources\icon\korvane.ico"
+; makensis works in the script's folder: other paths are best absolute.
+!define ICON "../../resources/icon/korvane.ico"
 
 !define PUBLISHER "Velmoria Radio Authority"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Korvane"
 !define DATA_KEY "Software\Korvane"
-; The class of the program's main window: one is there while Korvane runs.
+; While Korvane runs, it holds its single-instance mutex and has a main
+; window of this class (the mutex also covers the moments before the window
+; exists and after it is gone).
 !define MAIN_WINDOW_CLASS "ZEB_MainWindowClass"
+!define INSTANCE_MUTEX "Local\ZEB_MainWindowClass.Instance"
 ; How long a silent setup or uninstall waits for Korvane to end, in 0.5 s steps.
 !define SILENT_WAIT_STEPS 20
 
@@ -116,7 +120,12 @@ Function ${un}WaitForKorvane
   ${Do}
     FindWindow $0 "${MAIN_WINDOW_CLASS}"
     ${If} $0 = 0
-      ${Break}
+      ; SYNCHRONIZE access is enough to learn that it exists.
+      System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "${INSTANCE_MUTEX}") p .r0'
+      ${If} $0 P= 0
+        ${Break}
+      ${EndIf}
+      System::Call 'kernel32::CloseHandle(p r0)'
     ${EndIf}
     ${If} ${Silent}
       ${If} $1 >= ${SILENT_WAIT_STEPS}
