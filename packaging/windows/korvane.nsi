@@ -23,13 +23,17 @@ Target amd64-unicode
 !ifndef OUTFILE
   !define OUTFILE "korvane-${VERSION}-setup.exe"
 !endif
-!define ICON "${__FILEDIR__}\..\..\resources\icon\korvane.ico"
+; makensis works in the script's folder: other paths are best absolute.
+!define ICON "../../resources/icon/korvane.ico"
 
 !define PUBLISHER "Velmoria Radio Authority"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Korvane"
 !define DATA_KEY "Software\Korvane"
-; The class of the program's main window: one is there while Korvane runs.
+; While Korvane runs, it holds its single-instance mutex and has a main
+; window of this class (the mutex also covers the moments before the window
+; exists and after it is gone).
 !define MAIN_WINDOW_CLASS "ZEB_MainWindowClass"
+!define INSTANCE_MUTEX "Local\ZEB_MainWindowClass.Instance"
 ; How long a silent setup or uninstall waits for Korvane to end, in 0.5 s steps.
 !define SILENT_WAIT_STEPS 20
 
@@ -71,6 +75,7 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "© 2000 ${PUBLISHER}"
 !define MUI_ABORTWARNING
 !define MUI_COMPONENTSPAGE_NODESC
 
+!define MUI_WELCOMEPAGE_TEXT "$(Welcome)"
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_COMPONENTS
@@ -84,6 +89,8 @@ UninstPage custom un.DataPageCreate un.DataPageLeave
 !insertmacro MUI_LANGUAGE "English"
 !insertmacro MUI_LANGUAGE "French"
 
+LangString Welcome ${LANG_ENGLISH} "Setup will install Korvane ${VERSION} for you alone, in a folder of your own: no administrator rights are needed.$\r$\n$\r$\nIf Korvane is running, quit it first. Over an earlier version, your results log and your options are kept.$\r$\n$\r$\n$_CLICK"
+LangString Welcome ${LANG_FRENCH} "Ce programme va installer Korvane ${VERSION} pour vous seul, dans un dossier à vous : aucun droit d'administrateur n'est nécessaire.$\r$\n$\r$\nSi Korvane est ouvert, quittez-le d'abord. Sur une version précédente, votre journal de résultats et vos options sont conservés.$\r$\n$\r$\n$_CLICK"
 LangString SecProgram ${LANG_ENGLISH} "Korvane and its Start menu shortcut"
 LangString SecProgram ${LANG_FRENCH} "Korvane et son raccourci du menu Démarrer"
 LangString SecDesktop ${LANG_ENGLISH} "Desktop shortcut"
@@ -113,7 +120,12 @@ Function ${un}WaitForKorvane
   ${Do}
     FindWindow $0 "${MAIN_WINDOW_CLASS}"
     ${If} $0 = 0
-      ${Break}
+      ; SYNCHRONIZE access is enough to learn that it exists.
+      System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "${INSTANCE_MUTEX}") p .r0'
+      ${If} $0 P= 0
+        ${Break}
+      ${EndIf}
+      System::Call 'kernel32::CloseHandle(p r0)'
     ${EndIf}
     ${If} ${Silent}
       ${If} $1 >= ${SILENT_WAIT_STEPS}
@@ -194,6 +206,8 @@ Function un.DataPageCreate
   ${NSD_CreateCheckbox} 0 70u 100% 12u "$(UnRemoveData)"
   Pop $RemoveDataBox
   ${NSD_SetState} $RemoveDataBox $RemoveData
+  ; The one choice of the page has the focus: Space ticks it.
+  ${NSD_SetFocus} $RemoveDataBox
   ; This page starts the removal: its button says so.
   GetDlgItem $0 $HWNDPARENT 1
   SendMessage $0 ${WM_SETTEXT} 0 "STR:$(^UninstallBtn)"
