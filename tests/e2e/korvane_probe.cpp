@@ -4,6 +4,8 @@
 // Texts are printed as hex bytes (Windows-1252), "-" for none.
 //
 //   windows                 window <role> <hwnd> <visible> <left> <top> <right> <bottom>
+//                           <minimised> <foreground>
+//   instances               instances <main windows> <processes owning them>
 //   texts                   text <id> <hex>   (the ten test displays and the about text)
 //   controls <role>         control <id> <class> <visible> <left> <top> <right> <bottom>
 //   prop <role> <id> <name> prop <value>     (id 0: the window itself)
@@ -14,9 +16,26 @@
 //                           static <hwnd> <hex text> <left> <top> <right> <bottom>
 //   walk <n>                from the question on display, n steps with the Down
 //                           key: index <hex> before each step and after the last
-//   memory                  memory <pagefile> <workingset> <private> <handles>
-//                           (bytes, and the handle count, of korvane's process;
-//                           Wine answers 0 for the last two)
+//   answer <n> <seed>       answers n questions in a row with A..D (drawn from the
+//                           seed), each once the previous one has moved on:
+//                           answered <count>
+//   memory                  memory <pagefile> <workingset> <private> <handles> <gdi> <user>
+//                           bytes of korvane's process, its kernel handles (from
+//                           the system's handle list where the process count is
+//                           0, as under Wine), its GDI objects (the in-use
+//                           entries of its GDI handle table, stock objects left
+//                           out) and its USER objects counted as its windows;
+//                           Wine answers 0 for the private bytes
+//   capture                 capture <hwnd>   (the window holding korvane's mouse
+//                           capture, 0 for none)
+//   terminate               ends korvane's process with TerminateProcess, as the
+//                           task manager does: terminated
+//   readonly <key> <0|1>    readonly <1 on success>: an ACL on HKCU\<key> that
+//                           lets everyone read and nobody write it, or (0) full
+//                           access again
+//   putvalue <key> <name> <type> <hex>   put <1 on success>: a value of any
+//                           registry type number under HKCU\<key>
+//   putzeros <key> <name> <type> <n>     put <1 on success>: n zero bytes
 //   measure <hex>           measure <extent> <width> <height>: the text's extent,
 //                           and its DT_CALCRECT | DT_SINGLELINE size, in the
 //                           shadowed-text font
@@ -35,6 +54,9 @@
 #include <windows.h>
 
 #include <psapi.h>
+#include <winternl.h>
+
+#include "tests/support/raw_store_win32.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -121,12 +143,39 @@ void PrintRect(HWND window) {
 }
 
 void Windows() {
+    HWND foreground = GetForegroundWindow();
     for (const Role& role : Roles) {
         HWND w = FindWindowA(role.Class, nullptr);
         printf("window %s %p %d", role.Name, (void*)w, w && IsWindowVisible(w) ? 1 : 0);
         PrintRect(w);
-        printf("\n");
+        printf(" %d %d\n", w && IsIconic(w) ? 1 : 0, w && w == foreground ? 1 : 0);
     }
+}
+
+struct MainWindows {
+    int Windows;
+    DWORD Pids[8];
+    int Processes;
+};
+
+BOOL CALLBACK CountMainWindow(HWND w, LPARAM data) {
+    MainWindows* found = (MainWindows*)data;
+    char name[64] = "";
+    GetClassNameA(w, name, sizeof name);
+    if (strcmp(name, "ZEB_MainWindowClass") != 0) return TRUE;
+    ++found->Windows;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    for (int i = 0; i < found->Processes; ++i)
+        if (found->Pids[i] == pid) return TRUE;
+    if (found->Processes < 8) found->Pids[found->Processes++] = pid;
+    return TRUE;
+}
+
+void Instances() {
+    MainWindows found = {};
+    EnumWindows(CountMainWindow, (LPARAM)&found);
+    printf("instances %d %d\n", found.Windows, found.Processes);
 }
 
 const int TestDisplays[] = {0x1020, 0x1021, 0x1022, 0x1023, 0x1024,
@@ -329,8 +378,108 @@ void Walk(int steps) {
     if (process) CloseHandle(process);
 }
 
+// Kernel handles of a process from the system's handle list.
+DWORD SystemHandleCount(DWORD pid) {
+    typedef NTSTATUS(NTAPI * QuerySystem)(ULONG, void*, ULONG, ULONG*);
+    QuerySystem query = (QuerySystem)(void*)GetProcAddress(GetModuleHandleA("ntdll.dll"),
+                                                           "NtQuerySystemInformation");
+    if (!query) return 0;
+    struct Entry {
+        ULONG Pid;
+        UCHAR Type, Attributes;
+        USHORT Handle;
+        void* Object;
+        ULONG Access;
+    };
+    static char buffer[8 << 20];
+    ULONG got = 0;
+    if (query(16 /* SystemHandleInformation */, buffer, sizeof buffer, &got) != 0) return 0;
+    ULONG count = *(ULONG*)buffer;
+    const Entry* entries = (const Entry*)(buffer + sizeof(ULONG_PTR));
+    DWORD mine = 0;
+    for (ULONG i = 0; i < count && (char*)(entries + i + 1) <= buffer + sizeof buffer; ++i)
+        if (entries[i].Pid == pid) ++mine;
+    return mine;
+}
+
+// In-use entries of the process's GDI handle table (the PEB points to it),
+// stock objects left out; -1 when it cannot be read.
+long GdiObjectCount(HANDLE process) {
+    typedef NTSTATUS(NTAPI * QueryProcess)(HANDLE, ULONG, void*, ULONG, ULONG*);
+    QueryProcess query = (QueryProcess)(void*)GetProcAddress(GetModuleHandleA("ntdll.dll"),
+                                                             "NtQueryInformationProcess");
+    PROCESS_BASIC_INFORMATION info = {};
+    ULONG got = 0;
+    if (!query || query(process, 0 /* ProcessBasicInformation */, &info, sizeof info, &got) != 0)
+        return -1;
+    void* table = nullptr;
+    SIZE_T read = 0;
+    // GdiSharedHandleTable in the 64-bit PEB.
+    if (!ReadProcessMemory(process, (char*)info.PebBaseAddress + 0xF8, &table, sizeof table,
+                           &read) ||
+        !table)
+        return -1;
+    struct GdiEntry {
+        unsigned long long Object;
+        unsigned long Owner;
+        unsigned short Unique; // bit 7: stock object
+        unsigned char Type, Flags;
+        unsigned long long User;
+    };
+    static_assert(sizeof(GdiEntry) == 24, "GDI handle table entry");
+    static GdiEntry entries[0x10000];
+    if (!ReadProcessMemory(process, table, entries, sizeof entries, &read)) return -1;
+    long count = 0;
+    for (const GdiEntry& e : entries)
+        if (e.Type && !(e.Unique & 0x80)) ++count;
+    return count;
+}
+
+BOOL CALLBACK CountChildren(HWND, LPARAM data) {
+    ++*(long*)data;
+    return TRUE;
+}
+
+struct OwnWindows {
+    DWORD Pid;
+    long Count;
+};
+
+BOOL CALLBACK CountOwnWindows(HWND w, LPARAM data) {
+    OwnWindows* own = (OwnWindows*)data;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    if (pid != own->Pid) return TRUE;
+    ++own->Count;
+    EnumChildWindows(w, CountChildren, (LPARAM)&own->Count);
+    return TRUE;
+}
+
+// Like a quick candidate: an answer key, then the next once the automatic step
+// has shown the next question (the last one has no next: its lamp is awaited).
+void Answer(int steps, unsigned seed) {
+    HWND test = FindRole("test");
+    HWND main = FindRole("main");
+    HANDLE process = OpenTarget(test, PROCESS_VM_READ);
+    HWND index = GetDlgItem(test, 0x1022);
+    int answered = 0;
+    for (int i = 0; i < steps; ++i) {
+        std::string shown = PropText(process, index);
+        seed = seed * 1103515245u + 12345u;
+        PostMessageA(main, WM_KEYDOWN, 'A' + (seed >> 16) % 4, 0);
+        ++answered;
+        DWORD start = GetTickCount();
+        while (PropText(process, index) == shown && GetTickCount() - start < 3000)
+            Sleep(5);
+        if (PropText(process, index) == shown) break; // the last question, or no exam
+    }
+    printf("answered %d\n", answered);
+    if (process) CloseHandle(process);
+}
+
 void Memory() {
-    HANDLE process = OpenTarget(FindRole("main"), PROCESS_QUERY_INFORMATION | PROCESS_VM_READ);
+    HWND main = FindRole("main");
+    HANDLE process = OpenTarget(main, PROCESS_QUERY_INFORMATION | PROCESS_VM_READ);
     PROCESS_MEMORY_COUNTERS_EX counters = {};
     counters.cb = sizeof counters;
     DWORD handles = 0;
@@ -338,12 +487,42 @@ void Memory() {
         !GetProcessMemoryInfo(process, (PROCESS_MEMORY_COUNTERS*)&counters, sizeof counters)) {
         printf("memory none\n");
     } else {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(main, &pid);
         GetProcessHandleCount(process, &handles);
-        printf("memory %llu %llu %llu %lu\n", (unsigned long long)counters.PagefileUsage,
+        if (!handles) handles = SystemHandleCount(pid);
+        OwnWindows own = {pid, 0};
+        EnumWindows(CountOwnWindows, (LPARAM)&own);
+        printf("memory %llu %llu %llu %lu %ld %ld\n", (unsigned long long)counters.PagefileUsage,
                (unsigned long long)counters.WorkingSetSize,
-               (unsigned long long)counters.PrivateUsage, (unsigned long)handles);
+               (unsigned long long)counters.PrivateUsage, (unsigned long)handles,
+               GdiObjectCount(process), own.Count);
     }
     if (process) CloseHandle(process);
+}
+
+void Capture() {
+    HWND main = FindRole("main");
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    DWORD thread = main ? GetWindowThreadProcessId(main, nullptr) : 0;
+    if (!thread || !GetGUIThreadInfo(thread, &info)) {
+        printf("capture none\n");
+        return;
+    }
+    printf("capture %p\n", (void*)info.hwndCapture);
+}
+
+void Terminate() {
+    HANDLE process = OpenTarget(FindRole("main"), PROCESS_TERMINATE | SYNCHRONIZE);
+    if (!process) {
+        printf("terminate none\n");
+        return;
+    }
+    TerminateProcess(process, 1);
+    WaitForSingleObject(process, 10000);
+    CloseHandle(process);
+    printf("terminated\n");
 }
 
 std::string Unhex(const char* hex) {
@@ -471,6 +650,28 @@ int main(int argc, char** argv) {
             PostMessageA(FindRole("main"), WM_COMMAND, strtol(next("0"), nullptr, 0), 0);
         } else if (strcmp(command, "key") == 0) {
             PostMessageA(FindRole("main"), WM_KEYDOWN, strtol(next("0"), nullptr, 0), 0);
+        } else if (strcmp(command, "answer") == 0) {
+            int steps = (int)strtol(next("0"), nullptr, 0);
+            Answer(steps, (unsigned)strtoul(next("1"), nullptr, 0));
+        } else if (strcmp(command, "instances") == 0) {
+            Instances();
+        } else if (strcmp(command, "capture") == 0) {
+            Capture();
+        } else if (strcmp(command, "terminate") == 0) {
+            Terminate();
+        } else if (strcmp(command, "readonly") == 0) {
+            const char* key = next("");
+            bool readOnly = strcmp(next("1"), "0") != 0;
+            printf("readonly %d\n", SetKeyReadOnly(key, readOnly) ? 1 : 0);
+        } else if (strcmp(command, "putvalue") == 0 || strcmp(command, "putzeros") == 0) {
+            bool zeros = strcmp(command, "putzeros") == 0;
+            const char* key = next("");
+            const char* name = next("");
+            DWORD type = (DWORD)strtoul(next("0"), nullptr, 0);
+            std::string bytes =
+                zeros ? std::string(strtoul(next("0"), nullptr, 0), '\0') : Unhex(next("-"));
+            printf("put %d\n",
+                   PutRawValue(key, name, type, bytes.data(), (DWORD)bytes.size()) ? 1 : 0);
         } else if (strcmp(command, "endsession") == 0) {
             EndSession();
         } else if (strcmp(command, "watch") == 0) {

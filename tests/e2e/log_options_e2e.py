@@ -3,7 +3,8 @@ candidate uses them: an exam finished with the keyboard and added to the log,
 the chart's point and percentage, the two refusals, clearing with No and with
 Yes; the labels and sounds options taking effect; the whole interface
 switched to French in the middle of an exam and back, and the language kept
-for the next start.
+for the next start. The entry, the option and the language survive the
+process being ended by force right after they changed.
 
 Texts that the program paints (the log caption, the chart's labels, the
 option labels) are compared with the same text drawn by the probe in the
@@ -18,9 +19,9 @@ import korvane_session as k
 
 OPTIONS = r"HKCU\Software\Korvane\Options"
 LOG = r"HKCU\Software\Korvane\Log"
-DT_VCENTER, DT_WORDBREAK, DT_SINGLELINE = 0x4, 0x10, 0x20
-YELLOW, GREEN, GREY = (255, 255, 0), (0, 255, 128), (64, 64, 64)
-LOG_FACE = {1: 267, 2: 268}
+DT_VCENTER, DT_WORDBREAK, DT_SINGLELINE = k.DT_VCENTER, k.DT_WORDBREAK, k.DT_SINGLELINE
+YELLOW, GREEN, GREY = k.YELLOW, k.GREEN, k.GREY
+LOG_FACE = k.LOG_FACE
 OPTIONS_FACE = 269
 
 
@@ -106,62 +107,6 @@ class LogOptions(k.KorvaneCase):
         self.s.click((x0 + x1) // 2, (y0 + y1) // 2)
         k.wait_until(lambda: not self.s.dialogs(), 10, 0.2, "the box to close")
         self.rest_pointer()
-
-    def assert_text(self, shot, role, face, rect, text, flags, name, shown=True, clip=None):
-        """Where the skin would draw text in rect of the window (clipped to
-        clip), the screenshot shows exactly that (shown) or the bare face."""
-        reference = self.s.shadow_text(face, rect, text, flags, name)
-        background = k.bitmap(face)
-        origin = self.origin(role)
-        left, top, right, bottom = clip or (rect[0], rect[1], rect[2] + 2, rect[3] + 2)
-        drawn, points = 0, []
-        for y in range(top, bottom):
-            for x in range(left, right):
-                on_screen = shot.getpixel((origin[0] + x, origin[1] + y))
-                if reference.getpixel((x, y)) != background.getpixel((x, y)):
-                    drawn += 1
-                    points.append((x, y))
-                elif on_screen != background.getpixel((x, y)):
-                    points.append((x, y))
-        self.assertGreater(drawn, 10, "%s: %r draws nothing there" % (name, text))
-        expected = reference if shown else background
-        ratio = k.match_ratio(shot, origin, expected, points)
-        self.assertGreater(ratio, 0.99, "%s: %r %s" % (name, text, "drawn" if shown else "absent"))
-
-    def assert_caption(self, shot, language, count):
-        text = b"%s : %d" % (self.s.strings[language][k.SLOT_ENTRIES], count)
-        self.assert_text(shot, "log", LOG_FACE[language], k.LOG_CAPTION, text, DT_WORDBREAK,
-                         "caption-%d-%d" % (language, count))
-
-    @staticmethod
-    def point_of(score, total):
-        left, top, right, bottom = k.LOG_CHART
-        return left + 4, bottom - int(score / total * (bottom - top))
-
-    @staticmethod
-    def outline(x, y):
-        """The pixels of a point's yellow square (x - 3, y - 3, x + 3, y + 3)."""
-        pixels = set()
-        for d in range(-3, 3):
-            pixels |= {(x + d, y - 3), (x + d, y + 2), (x - 3, y + d), (x + 2, y + d)}
-        return sorted(pixels)
-
-    def assert_point(self, shot, x, y, shown=True):
-        origin = self.origin("log")
-
-        def at(px, py):
-            return shot.getpixel((origin[0] + px, origin[1] + py))
-        square = [at(px, py) for px, py in self.outline(x, y)]
-        if shown:
-            self.assertEqual(square, [YELLOW] * len(square), "the point's yellow square")
-            self.assertEqual(at(x + 3, y + 3), GREY, "its shadow")
-            # Ticks on the top and bottom edges of the chart.
-            self.assertEqual(at(x, k.LOG_CHART[1] + 1), GREEN)
-            self.assertEqual(at(x, k.LOG_CHART[3] - 2), GREEN)
-        else:
-            face = k.bitmap(LOG_FACE[1])
-            self.assertEqual(square, [face.getpixel(p) for p in self.outline(x, y)],
-                             "no point")
 
     def assert_label(self, shot, score, total, x, y, shown):
         """The percentage above the point: its box starts centred on the
@@ -263,9 +208,10 @@ class LogOptions(k.KorvaneCase):
         self.assert_point(shot, x, y)
         self.assert_label(shot, score, total, x, y, shown=False)
 
-        # The entry and the option are stored at the quit ...
+        # The entry and the option were stored as they happened: the process
+        # ended by force (as from the task manager) loses neither ...
         before = datetime.datetime.now(datetime.timezone.utc).date()
-        self.quit()
+        self.s.terminate_app()
         after = datetime.datetime.now(datetime.timezone.utc).date()
         log = self.s.registry(LOG)
         self.assertEqual(log.get("NumEntries"), ("REG_SZ", "1"))
@@ -399,10 +345,10 @@ class LogOptions(k.KorvaneCase):
             self.assert_faces(shot, role, 1)
         self.assert_tooltip("main", k.PANEL_KEYS[k.ID_LOG], en[40])
 
-        # French once more, then the quit key: the language is stored and
-        # the next start comes up in French.
+        # French once more, and the process ended by force right after: the
+        # language was stored at the switch and the next start is French.
         self.switch_language(2)
-        self.quit()
+        self.s.terminate_app()
         self.assertEqual(self.s.registry(OPTIONS).get("Language"), ("REG_SZ", "2"))
         self.s.start_app()
         t = self.s.texts()

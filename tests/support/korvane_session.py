@@ -79,6 +79,12 @@ CLASSES = {"B": (100, 60), "A": (50, 30)}  # nominal questions and pass mark
 SLOT_ALREADY_LOGGED, SLOT_NOT_FINISHED, SLOT_CONFIRM_CLEAR = 1, 2, 35
 SLOT_TITLE, SLOT_EXAM, SLOT_NONE, SLOT_GOOD, SLOT_BAD = 52, 46, 48, 49, 50
 SLOT_BASIC, SLOT_ADVANCED, SLOT_ENTRIES = 54, 55, 58
+# Drawing: DrawText flags, the chart's colours, the log module's faces.
+DT_VCENTER, DT_WORDBREAK, DT_SINGLELINE = 0x4, 0x10, 0x20
+YELLOW, GREEN, GREY = (255, 255, 0), (0, 255, 128), (64, 64, 64)
+LOG_FACE = {1: 267, 2: 268}
+# Registry value types.
+REG_SZ, REG_BINARY, REG_DWORD, REG_MULTI_SZ = 1, 3, 4, 7
 
 
 class E2EError(AssertionError):
@@ -319,6 +325,8 @@ class Session:
 
     # ---- the program
     def reset_settings(self, language=None):
+        # A key a test left read-only would survive the delete.
+        self.probe("readonly", r"Software\Korvane\Options", 0, "readonly", r"Software\Korvane\Log", 0)
         self.reg(["delete", r"HKCU\Software\Korvane", "/f"], check=False)
         if language is not None:
             self.reg(["add", r"HKCU\Software\Korvane\Options", "/v", "Language", "/t", "REG_SZ",
@@ -388,7 +396,8 @@ class Session:
         for f in self.probe("windows"):
             if f[0] == "window":
                 result[f[1]] = {"handle": f[2], "visible": f[3] == "1",
-                                "rect": tuple(int(v) for v in f[4:8])}
+                                "rect": tuple(int(v) for v in f[4:8]),
+                                "minimised": f[8] == "1", "foreground": f[9] == "1"}
         return result
 
     def texts(self, raw=False):
@@ -426,13 +435,78 @@ class Session:
         self.probe(*args, timeout=60)
 
     def memory(self):
-        """{pagefile, workingset, private: bytes; handles} of korvane.exe
-        (Wine answers 0 for the last two)."""
+        """{pagefile, workingset, private: bytes; handles, gdi, user: counts}
+        of korvane.exe (Wine answers 0 for private; user counts its windows)."""
         f = self.probe("memory")[0]
         if f[1] == "none":
             raise E2EError("the memory of korvane.exe cannot be read")
         return {"pagefile": int(f[1]), "workingset": int(f[2]), "private": int(f[3]),
-                "handles": int(f[4])}
+                "handles": int(f[4]), "gdi": int(f[5]), "user": int(f[6])}
+
+    def capture(self):
+        """The handle (text) of the window holding korvane's mouse capture, or
+        None."""
+        f = self.probe("capture")[0]
+        return None if f[1] in ("none", "0000000000000000") else f[1]
+
+    def instances(self):
+        """(main windows, processes owning them) on the display."""
+        f = self.probe("instances")[0]
+        return int(f[1]), int(f[2])
+
+    def terminate_app(self):
+        """Ends korvane.exe by force, with TerminateProcess, mid-run: nothing
+        of the program runs after it."""
+        self.assertion(self.probe("terminate") == [["terminated"]], "TerminateProcess failed")
+        try:
+            self.app.wait(20)
+        except subprocess.TimeoutExpired:
+            raise E2EError("korvane.exe lived on after TerminateProcess")
+
+    def start_second(self, trace=None, timeout=30):
+        """Starts another korvane.exe beside the running one and waits for it
+        to end: (exit code, seconds). With trace, Wine's registry trace of that
+        process goes to that file."""
+        env = self.env
+        err = subprocess.DEVNULL
+        if trace:
+            env["WINEDEBUG"] = "-all,trace+reg"
+            err = open(trace, "wb")
+        started = time.monotonic()
+        try:
+            proc = subprocess.Popen([WINE, EXE], env=env, cwd=os.path.dirname(EXE),
+                                    stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                    stderr=err, start_new_session=True)
+            try:
+                code = proc.wait(timeout)
+            except subprocess.TimeoutExpired:
+                proc.kill()
+                proc.wait(10)
+                raise E2EError("the second korvane.exe did not end")
+        finally:
+            if trace:
+                err.close()
+        return code, time.monotonic() - started
+
+    # ---- hand-made stored values
+    def put_value(self, key, name, kind, data):
+        """A value of any type (REG_* number) and bytes under HKCU\\key."""
+        self.assertion(self.probe("putvalue", key, name, kind, data.hex() or "-") == [["put", "1"]],
+                       "cannot store %s" % name)
+
+    def put_zeros(self, key, name, kind, size):
+        self.assertion(self.probe("putzeros", key, name, kind, size) == [["put", "1"]],
+                       "cannot store %s" % name)
+
+    def set_read_only(self, key, read_only=True):
+        """An ACL on HKCU\\key that lets nobody write it, or full access again."""
+        self.assertion(self.probe("readonly", key, 1 if read_only else 0) == [["readonly", "1"]],
+                       "cannot change the ACL of " + key)
+
+    @staticmethod
+    def assertion(ok, what):
+        if not ok:
+            raise E2EError(what)
 
     def measure(self, text):
         """Width of text in the font of the shadowed texts, and the size that
@@ -489,8 +563,9 @@ class Session:
         return values
 
     # ---- user input
-    def xdotool(self, *args, timeout=10):
-        return run(["xdotool"] + [str(a) for a in args], timeout=timeout, env=self.env)
+    def xdotool(self, *args, timeout=10, check=True):
+        return run(["xdotool"] + [str(a) for a in args], timeout=timeout, env=self.env,
+                   check=check)
 
     def move(self, x, y):
         self.xdotool("mousemove", x, y)
@@ -822,3 +897,83 @@ class KorvaneCase(unittest.TestCase):
         self.click_panel(ID_TEST)
         wait_until(lambda: self.s.windows()["test"]["visible"], 10, 0.1, "the test module")
         self.rest_pointer()
+
+    def answer_box(self, label, timeout=10):
+        """Clicks the button labelled label (b"Yes") of the one dialog now up
+        and waits for it to close."""
+        boxes = wait_until(self.s.dialogs, timeout, 0.2, "a message box")
+        buttons = [b for b in boxes[0]["buttons"] if b["text"].replace(b"&", b"") == label]
+        self.assertEqual(len(buttons), 1, boxes)
+        x0, y0, x1, y1 = buttons[0]["rect"]
+        self.s.click((x0 + x1) // 2, (y0 + y1) // 2)
+        wait_until(lambda: not self.s.dialogs(), timeout, 0.2, "the box to close")
+
+    # ---- what the log module paints
+    def assert_text(self, shot, role, face, rect, text, flags, name, shown=True, clip=None):
+        """Where the skin would draw text in rect of the window (clipped to
+        clip), the screenshot shows exactly that (shown) or the bare face."""
+        reference = self.s.shadow_text(face, rect, text, flags, name)
+        background = bitmap(face)
+        origin = self.origin(role)
+        left, top, right, bottom = clip or (rect[0], rect[1], rect[2] + 2, rect[3] + 2)
+        drawn, points = 0, []
+        for y in range(top, bottom):
+            for x in range(left, right):
+                on_screen = shot.getpixel((origin[0] + x, origin[1] + y))
+                if reference.getpixel((x, y)) != background.getpixel((x, y)):
+                    drawn += 1
+                    points.append((x, y))
+                elif on_screen != background.getpixel((x, y)):
+                    points.append((x, y))
+        self.assertGreater(drawn, 10, "%s: %r draws nothing there" % (name, text))
+        expected = reference if shown else background
+        ratio = match_ratio(shot, origin, expected, points)
+        self.assertGreater(ratio, 0.99, "%s: %r %s" % (name, text, "drawn" if shown else "absent"))
+
+    def assert_caption(self, shot, language, count):
+        text = b"%s : %d" % (self.s.strings[language][SLOT_ENTRIES], count)
+        self.assert_text(shot, "log", LOG_FACE[language], LOG_CAPTION, text, DT_WORDBREAK,
+                         "caption-%d-%d" % (language, count))
+
+    @staticmethod
+    def chart_points(entries):
+        """Client positions of the plotted entries [(score, total)], placed as
+        the chart places them: step = width // (count - 1), or spread by
+        proportion when there are more entries than pixels."""
+        left, top, right, bottom = LOG_CHART
+        width, height, count = right - left - 8, bottom - top, len(entries)
+        step = width // (count - 1) if count > 1 else 0
+        points = []
+        for i, (score, total) in enumerate(entries):
+            offset = i * step if step or count <= 1 else i * width // (count - 1)
+            points.append((left + 4 + offset, bottom - (int(score / total * height) if total else 0)))
+        return points
+
+    @classmethod
+    def point_of(cls, score, total):
+        return cls.chart_points([(score, total)])[0]
+
+    @staticmethod
+    def outline(x, y):
+        """The pixels of a point's yellow square (x - 3, y - 3, x + 3, y + 3)."""
+        pixels = set()
+        for d in range(-3, 3):
+            pixels |= {(x + d, y - 3), (x + d, y + 2), (x - 3, y + d), (x + 2, y + d)}
+        return sorted(pixels)
+
+    def assert_point(self, shot, x, y, shown=True):
+        origin = self.origin("log")
+
+        def at(px, py):
+            return shot.getpixel((origin[0] + px, origin[1] + py))
+        square = [at(px, py) for px, py in self.outline(x, y)]
+        if shown:
+            self.assertEqual(square, [YELLOW] * len(square), "the point's yellow square")
+            self.assertEqual(at(x + 3, y + 3), GREY, "its shadow")
+            # Ticks on the top and bottom edges of the chart.
+            self.assertEqual(at(x, LOG_CHART[1] + 1), GREEN)
+            self.assertEqual(at(x, LOG_CHART[3] - 2), GREEN)
+        else:
+            face = bitmap(LOG_FACE[1])
+            self.assertEqual(square, [face.getpixel(p) for p in self.outline(x, y)],
+                             "no point")
