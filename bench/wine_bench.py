@@ -19,6 +19,9 @@ tree built (scripts/build.sh win):
   print     (--print, needs root for CUPS) the confirm key (Return) in the
             printer dialog of the 100-question listing to its PDF on disk;
             floor: the bare window printing one line on one page
+  profile   bench/startup_profile_wine.exe: start-up's own steps in-process,
+            each with its time, bitmaps loaded, tooltip tools added and windows
+            made (medians); --before-profile runs an older build's in turn
 With --before, an older korvane.exe is started in the same rounds as well.
 """
 import argparse
@@ -64,35 +67,115 @@ def start_programs(s):
     return bare
 
 
-def bench_print(s, runs):
-    sys.path.insert(0, os.path.join(ROOT, "tests", "print"))
+def bench_print(s, queue, runs, times):
+    """The confirm key of the printer dialog to the PDF on disk, korvane.exe's
+    listing and the bare page in turn."""
     import cups_pdf
     import print_e2e as pdf
     pdf.DISPLAY = s.display
-    queue = cups_pdf.start(os.path.join(s.artifacts, "pdf"), name="KorvaneBenchPDF")
-    times = {"k": [], "b": []}
-    try:
-        s.post(("command", k.ID_TEST))
-        for _ in range(runs):
-            for tag in ("k", "b"):
-                before = cups_pdf.pdfs(queue)
-                if tag == "k":
-                    probe(s, "post", "ZEB_TestWindowClass", k.ID_PRINT)
-                    k.wait_until(lambda: probe(s, "dialogcommand", "Print test", 1004)[0][1] == "1",
-                                 10, 0.1, "the print dialog")
-                else:
-                    probe(s, "post", BARE_CLASS, k.ID_PRINT)
-                pressed = pdf.printer_dialog("Return")
-                made = pdf.new_pdfs(queue, before, 1, timeout=30)
-                # The PDF's modification time: when cups-pdf finished writing it.
-                done = os.path.getmtime(made[0]) if made else float("nan")
-                times[tag].append((done - pressed) * 1000 if pressed else float("nan"))
-                if tag == "k":
-                    probe(s, "dialogcommand", "Print test", 1003)
-                    k.wait_until(lambda: not s.dialogs(), 10, 0.2, "the print dialog to close")
-    finally:
-        cups_pdf.stop(queue)
-    return times
+    for _ in range(runs):
+        for tag in ("k", "b"):
+            before = cups_pdf.pdfs(queue)
+            if tag == "k":
+                probe(s, "post", "ZEB_TestWindowClass", k.ID_PRINT)
+                k.wait_until(lambda: probe(s, "dialogcommand", "Print test", 1004)[0][1] == "1",
+                             10, 0.1, "the print dialog")
+            else:
+                probe(s, "post", BARE_CLASS, k.ID_PRINT)
+            pressed = pdf.printer_dialog("Return")
+            made = pdf.new_pdfs(queue, before, 1, timeout=30)
+            # The PDF's modification time: when cups-pdf finished writing it.
+            if pressed and made:
+                times[tag].append((os.path.getmtime(made[0]) - pressed) * 1000)
+            if tag == "k":
+                probe(s, "dialogcommand", "Print test", 1003)
+                k.wait_until(lambda: not s.dialogs(), 10, 0.2, "the print dialog to close")
+
+
+def start_up(s, args):
+    exes = [("ZEB_MainWindowClass", k.EXE), (BARE_CLASS, BARE)]
+    if args.before:
+        exes.append(("ZEB_MainWindowClass", os.path.abspath(args.before)))
+    flat = [x for pair in exes for x in pair]
+    s.reset_settings()
+    probe(s, "start", 2, *flat)  # warm the prefix and the file cache
+    starts = {}
+    for f in probe(s, "start", args.runs, *flat):
+        if f[0] == "start":
+            starts.setdefault(int(f[1]), []).append((float(f[2]), float(f[3])))
+    print("== start-up, %d runs each, medians" % args.runs)
+    for what, i in (("visible", 0), ("input idle", 1)):
+        floor = median([r[i] for r in starts[1]])
+        row("korvane.exe to %s" % what, median([r[i] for r in starts[0]]), floor)
+        if args.before:
+            row("before: korvane.exe to %s" % what, median([r[i] for r in starts[2]]), floor)
+
+
+def interaction(s, args, queue):
+    """Keys, switches and printing; with --before the two builds take turns,
+    two sessions each."""
+    exes = [("korvane.exe", k.EXE)]
+    if args.before:
+        exes.append(("before: korvane.exe", os.path.abspath(args.before)))
+    figures = {name: {"key": {"k": [], "b": []}, "switch": {"k": [], "b": []},
+                      "print": {"k": [], "b": []}} for name, _ in exes}
+    main_exe = k.EXE
+    for _ in range(2):
+        for name, exe in exes:
+            k.EXE = exe
+            s.reset_settings()
+            bare = start_programs(s)
+            f = figures[name]
+            try:
+                s.post(("command", k.ID_TEST))
+                time.sleep(0.5)
+                for line in probe(s, "keys", args.runs * 2):
+                    f["key"][line[1]].append(float(line[2]))
+                for line in probe(s, "switches", args.runs):
+                    f["switch"][line[1]].append(float(line[2]))
+                if queue:
+                    bench_print(s, queue, max(2, args.runs // 6), f["print"])
+            finally:
+                s.kill_app()
+                bare.kill()
+                bare.wait(10)
+    k.EXE = main_exe
+    for name, _ in exes:
+        f = figures[name]
+        print("== %s, medians of %d keys, %d switches, %d print jobs" % (
+            name, len(f["key"]["k"]), len(f["switch"]["k"]), len(f["print"]["k"])))
+        row("key to display text", median(f["key"]["k"]), median(f["key"]["b"]))
+        row("language switch, all reloaded", median(f["switch"]["k"]), median(f["switch"]["b"]))
+        print("%-34s %9.2f ms  frame     16.67 ms  ratio %5.2f" % (
+            "language switch against a frame", median(f["switch"]["k"]),
+            median(f["switch"]["k"]) / 16.67))
+        if queue:
+            row("print listing, confirm to PDF", median(f["print"]["k"]), median(f["print"]["b"]))
+
+
+def profile(s, args):
+    profiles = [("now", os.path.join(BENCH, "startup_profile_wine.exe"))]
+    if args.before_profile:
+        profiles.append(("before", os.path.abspath(args.before_profile)))
+    steps = {}
+    for _ in range(args.runs):
+        for name, exe in profiles:
+            s.reset_settings()
+            for line in k.run([k.WINE, exe], timeout=120, env=s.env).splitlines():
+                f = line.split()
+                if len(f) >= 8 and f[0] == "step":
+                    steps.setdefault(name, {}).setdefault(f[1], []).append(
+                        [float(v) for v in f[2:8]])
+    for name, _ in profiles:
+        print("== start-up profile (%s), medians of %d runs: ms, share of the total, "
+              "bitmaps, tools, windows, ms in LoadBitmapA" % (name, args.runs))
+        total = median([r[0] for r in steps[name]["total"]])
+        for step, rows in steps[name].items():
+            ms = median([r[0] for r in rows])
+            share = "   -   " if step.startswith("switch") else "%5.1f %%" % (100 * ms / total)
+            print("  %-26s %8.2f  %s  %3d %3d %3d  %6.2f" % (
+                step, ms, share, rows[0][1], rows[0][2], rows[0][3],
+                median([r[4] for r in rows])))
 
 
 def main():
@@ -100,58 +183,25 @@ def main():
     parser.add_argument("--runs", type=int, default=15)
     parser.add_argument("--before", help="an older korvane.exe, measured in the same rounds")
     parser.add_argument("--print", action="store_true", dest="printing")
+    parser.add_argument("--before-profile", help="an older startup_profile_wine.exe")
     args = parser.parse_args()
 
     s = k.Session("bench")
     s.prefix = os.path.join(k.BUILD_DIR, "wine-bench")
     with s:
-        s.reset_settings()
-        exes = [("ZEB_MainWindowClass", k.EXE), (BARE_CLASS, BARE)]
-        if args.before:
-            exes.append(("ZEB_MainWindowClass", os.path.abspath(args.before)))
-        flat = [x for pair in exes for x in pair]
-        probe(s, "start", 2, *flat)  # warm the prefix and the file cache
-        starts = {}
-        for f in probe(s, "start", args.runs, *flat):
-            if f[0] == "start":
-                starts.setdefault(int(f[1]), []).append((float(f[2]), float(f[3])))
-        print("== start-up, %d runs each, medians" % args.runs)
-        for what, i in (("visible", 0), ("input idle", 1)):
-            floor = median([r[i] for r in starts[1]])
-            row("korvane.exe to %s" % what, median([r[i] for r in starts[0]]), floor)
-            if args.before:
-                row("before: korvane.exe to %s" % what, median([r[i] for r in starts[2]]), floor)
-
-        for exe_name, exe in [("korvane.exe", k.EXE)] + (
-                [("before: korvane.exe", os.path.abspath(args.before))] if args.before else []):
-            k.EXE = exe
-            s.reset_settings()
-            bare = start_programs(s)
-            try:
-                s.post(("command", k.ID_TEST))
-                time.sleep(0.5)
-                keys = {"k": [], "b": []}
-                for f in probe(s, "keys", args.runs * 4):
-                    keys[f[1]].append(float(f[2]))
-                switches = {"k": [], "b": []}
-                for f in probe(s, "switches", args.runs * 2):
-                    switches[f[1]].append(float(f[2]))
-                print("== %s, %d and %d runs, medians" % (exe_name, len(keys["k"]),
-                                                           len(switches["k"])))
-                row("key to display text", median(keys["k"]), median(keys["b"]))
-                row("language switch, all reloaded", median(switches["k"]),
-                    median(switches["b"]))
-                print("%-34s %9.2f ms  frame     16.67 ms  ratio %5.2f" % (
-                    "language switch against a frame", median(switches["k"]),
-                    median(switches["k"]) / 16.67))
-                if args.printing:
-                    times = bench_print(s, max(3, args.runs // 3))
-                    row("print listing, confirm to PDF", median(times["k"]), median(times["b"]))
-            finally:
-                s.kill_app()
-                bare.kill()
-                bare.wait(10)
-        k.EXE = exes[0][1]
+        start_up(s, args)
+        queue = None
+        if args.printing:
+            sys.path.insert(0, os.path.join(ROOT, "tests", "print"))
+            import cups_pdf
+            # Wine offers a queue only to programs started after it exists.
+            queue = cups_pdf.start(os.path.join(s.artifacts, "pdf"), name="KorvaneBenchPDF")
+        try:
+            interaction(s, args, queue)
+        finally:
+            if queue:
+                cups_pdf.stop(queue)
+        profile(s, args)
 
 
 if __name__ == "__main__":
