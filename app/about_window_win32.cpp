@@ -13,7 +13,6 @@ const int MailLinkSlot = 78;
 
 // The links lie over the web and mail address lines of the text.
 void BuildAboutWindow(HWND window) {
-    SetPropBitmap(window, "Prop_Bitmap", LoadSkinBitmap(AboutFace));
     HWND text =
         CreateSkinDisplay(window, IdAboutText, 0, 20, 40, 400, 320, 101, 20, AboutTooltipSlot);
     if (!text) return;
@@ -28,9 +27,9 @@ LRESULT CALLBACK AboutWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     switch (message) {
     case WM_CREATE: BuildAboutWindow(window); return 0;
     case WM_PAINT:
-    case WM_PRINTCLIENT: return PaintFace(window, message, wParam);
+    case WM_PRINTCLIENT: return PaintFace(window, message, wParam, AboutFace);
     case MsgLanguageChanged: {
-        ReloadFace(window, AboutFace);
+        ReloadFace(window);
         HWND text = GetDlgItem(window, IdAboutText);
         if (text) SendMessageA(text, WM_SETTEXT, 0, (LPARAM)Str(AboutTextSlot));
         return 0;

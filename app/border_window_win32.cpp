@@ -9,7 +9,6 @@ namespace {
 const int BorderFace = 305;
 
 void BuildBorder(HWND window) {
-    SetPropBitmap(window, "Prop_Bitmap", LoadSkinBitmap(BorderFace));
     SetWindowOutline(window, BorderRegionPoints, BorderRegionCount);
     CreateLayoutButton(window, IdHideModule, 103, 105, 107, 62);
 }
@@ -20,14 +19,14 @@ LRESULT CALLBACK BorderWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     switch (message) {
     case WM_CREATE: BuildBorder(window); return 0;
     case WM_PAINT:
-    case WM_PRINTCLIENT: return PaintFace(window, message, wParam);
+    case WM_PRINTCLIENT: return PaintFace(window, message, wParam, BorderFace);
     case WM_COMMAND:
         if (LOWORD(wParam) == IdHideModule) {
             HideModules();
             PlaceSatellites();
         }
         return 0;
-    case MsgLanguageChanged: ReloadFace(window, BorderFace); return 0;
+    case MsgLanguageChanged: ReloadFace(window); return 0;
     case WM_NOTIFY: return 0;
     case WM_DESTROY: ReleaseSkinProps(window); return 0;
     }

@@ -38,7 +38,6 @@ const char* const ModuleClasses[ModuleCount] = {
 // the whole composition with it.
 void BuildComposition(HWND window) {
     MainWindow = window;
-    SetPropBitmap(window, "Prop_Bitmap", LoadSkinBitmap(PanelFace));
     SetWindowOutline(window, MainRegionPoints, MainRegionCount);
 
     BorderWindow = CreateWindowExA(WS_EX_TOOLWINDOW, "ZEB_BorderWindowClass", "", WS_POPUP, 0, 0,
@@ -150,7 +149,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         if (wParam == 1) PlaceSatellites();
         return 0;
     case WM_PAINT:
-    case WM_PRINTCLIENT: return PaintFace(window, message, wParam);
+    case WM_PRINTCLIENT: return PaintFace(window, message, wParam, PanelFace);
     case WM_NOTIFY: return 0;
     case WM_KEYDOWN: HandleEngineKey(window, wParam); return 0;
     case WM_COMMAND: OnCommand(window, LOWORD(wParam)); return 0;
@@ -160,7 +159,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_RBUTTONUP: return 0;
     case WM_QUERYENDSESSION: return OnQueryEndSession();
     case WM_ENDSESSION: OnEndSession(wParam); return 0;
-    case MsgLanguageChanged: ReloadFace(window, PanelFace); return 0;
+    case MsgLanguageChanged: ReloadFace(window); return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }

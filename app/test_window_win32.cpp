@@ -56,7 +56,6 @@ const KeyRecord ActionKeys[] = {
 
 // The displays start empty; the engine fills them.
 void BuildTestWindow(HWND window) {
-    SetPropBitmap(window, "Prop_Bitmap", LoadSkinBitmap(TestFace));
     for (const DisplayRecord& d : Displays)
         CreateSkinDisplay(window, d.Id, 0, d.X, d.Y, d.Width, d.Height, d.Bitmap, DisplayCorner,
                           d.TooltipSlot);
@@ -76,7 +75,7 @@ LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     switch (message) {
     case WM_CREATE: BuildTestWindow(window); return 0;
     case WM_PAINT:
-    case WM_PRINTCLIENT: return PaintFace(window, message, wParam);
+    case WM_PRINTCLIENT: return PaintFace(window, message, wParam, TestFace);
     case WM_NOTIFY:
         if (lParam) HandleTestNotify(window, (const NMHDR*)lParam);
         return 0;
@@ -86,7 +85,7 @@ LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         else
             HandleTestCommand(window, wParam, lParam);
         return 0;
-    case MsgLanguageChanged: ReloadFace(window, TestFace); return 0;
+    case MsgLanguageChanged: ReloadFace(window); return 0;
     case WM_DESTROY: ReleaseSkinProps(window); return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);

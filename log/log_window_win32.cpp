@@ -82,7 +82,7 @@ void DrawLogChart(HDC dc, const RECT& r) {
 }
 
 void PaintLog(HWND window, HDC dc) {
-    DrawBitmapAt(dc, GetPropBitmap(window, "Prop_Bitmap"), 0, 0);
+    DrawBitmapAt(dc, WindowFace(window, LogFaceBitmap), 0, 0);
     char caption[96];
     snprintf(caption, sizeof caption, "%s : %d", Str(EntriesSlot), Log.NumEntries);
     RECT captionRect = ToRect(CaptionArea);
@@ -123,7 +123,6 @@ void PointerTest(HWND window, LPARAM position) {
 }
 
 void CreateLog(HWND window) {
-    SetPropBitmap(window, "Prop_Bitmap", LoadSkinBitmap(LogFaceBitmap));
     SetPropInt(window, "Prop_Index", -1);
     CreateLayoutButton(window, IdLogAdd, 241, 243, 245, 6);
     CreateLayoutButton(window, IdLogClear, 247, 249, 251, 7);
@@ -146,7 +145,7 @@ LRESULT CALLBACK LogWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         }
         return 0;
     case WM_MOUSEMOVE: PointerTest(window, lParam); return 0;
-    case MsgLanguageChanged: ReloadFace(window, LogFaceBitmap); return 0;
+    case MsgLanguageChanged: ReloadFace(window); return 0;
     case WM_NCDESTROY: ReleaseSkinProps(window); break;
     }
     return DefWindowProcA(window, message, wParam, lParam);

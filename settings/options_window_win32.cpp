@@ -37,8 +37,6 @@ int BoxState(const OptionBox& box) {
 }
 
 void CreateOptions(HWND window) {
-    SetPropBitmap(window, "Prop_Bitmap",
-                  LoadBitmapA(Instance, MAKEINTRESOURCEA(OptionsFaceBitmap)));
     for (const OptionBox& box : Boxes) {
         const LayoutRecord* at = FindLayout(box.Id);
         if (!at) continue;
@@ -64,7 +62,7 @@ LRESULT CALLBACK OptionWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     switch (message) {
     case WM_CREATE: CreateOptions(window); return 0;
     case WM_PAINT:
-    case WM_PRINTCLIENT: return PaintFace(window, message, wParam);
+    case WM_PRINTCLIENT: return PaintFace(window, message, wParam, OptionsFaceBitmap, 0);
     case WM_COMMAND: StoreBox(window, LOWORD(wParam)); return 0;
     case WM_NCDESTROY: ReleaseSkinProps(window); break;
     }

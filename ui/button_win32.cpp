@@ -15,7 +15,7 @@ const char* const ResourceProps[] = {"Prop_ResID1", "Prop_ResID2", "Prop_ResID3"
 
 void DrawButton(HWND button, HDC dc) {
     int face = ButtonFace(GetPropInt(button, "Prop_Over"), GetPropInt(button, "Prop_Down"));
-    DrawBitmapAt(dc, GetPropBitmap(button, FaceProps[face - 1]), 0, 0);
+    DrawBitmapAt(dc, SkinFace(button, FaceProps[face - 1], ResourceProps[face - 1]), 0, 0);
 }
 
 void TrackHover(HWND button, LPARAM lParam) {
@@ -50,12 +50,10 @@ void Release(HWND button) {
     NotifyParent(button, NotifyReleased);
 }
 
+// The old faces go now; the new language's are loaded as they are painted.
 void ReloadFaces(HWND button) {
-    for (int i = 0; i < 3; ++i) {
-        // Delete first, so that the old and new faces never coexist.
-        SetPropBitmap(button, FaceProps[i], nullptr);
-        SetPropBitmap(button, FaceProps[i], LoadSkinBitmap(GetPropInt(button, ResourceProps[i])));
-    }
+    for (const char* face : FaceProps)
+        SetPropBitmap(button, face, nullptr);
     InvalidateRect(button, nullptr, FALSE);
 }
 

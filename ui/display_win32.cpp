@@ -8,7 +8,7 @@
 namespace {
 
 void DrawDisplay(HWND display, HDC dc) {
-    DrawBitmapAt(dc, GetPropBitmap(display, "Prop_Bitmap"), 0, 0);
+    DrawBitmapAt(dc, SkinFace(display, "Prop_Bitmap", "Prop_ResID1"), 0, 0);
     const char* text = GetPropString(display, "Prop_Text");
     if (!text) return;
     RECT client;
@@ -19,9 +19,9 @@ void DrawDisplay(HWND display, HDC dc) {
 }
 
 void Reload(HWND display) {
+    // The face of the new language is loaded when the display is painted.
     SetPropBitmap(display, "Prop_Bitmap", nullptr);
     FreePropString(display, "Prop_HelpText");
-    SetPropBitmap(display, "Prop_Bitmap", LoadSkinBitmap(GetPropInt(display, "Prop_ResID1")));
     int slot = GetPropInt(display, "Prop_ResID2");
     if (slot != 0) SetPropString(display, "Prop_HelpText", Str(slot));
     // The shown text belongs to the owner, which sets it again.

@@ -11,7 +11,10 @@ const UINT CycleMs = 800, PhaseMs = 100;
 
 void DrawLed(HWND led, HDC dc) {
     int lit = GetPropInt(led, "Prop_Active") == 1 && GetPropInt(led, "Prop_Sequence") == 1;
-    DrawBitmapAt(dc, GetPropBitmap(led, lit ? "Prop_Bmp2" : "Prop_Bmp1"), 0, 0);
+    DrawBitmapAt(dc,
+                 lit ? SkinFace(led, "Prop_Bmp2", "Prop_ResID2")
+                     : SkinFace(led, "Prop_Bmp1", "Prop_ResID1"),
+                 0, 0);
 }
 
 void StartCycle(HWND led) {

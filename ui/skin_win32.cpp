@@ -79,6 +79,15 @@ HBITMAP LoadSkinBitmap(int number) {
     return LoadBitmapA(Instance, MAKEINTRESOURCEA(resource));
 }
 
+HBITMAP SkinFace(HWND window, const char* bitmapProp, const char* resourceProp) {
+    HBITMAP face = GetPropBitmap(window, bitmapProp);
+    if (face) return face;
+    int number = GetPropInt(window, resourceProp);
+    face = number ? LoadSkinBitmap(number) : nullptr;
+    if (face) SetPropA(window, bitmapProp, face);
+    return face;
+}
+
 void DrawBitmapAt(HDC dc, HBITMAP bitmap, int x, int y) {
     BITMAP info;
     if (!bitmap || !GetObjectA(bitmap, sizeof info, &info)) return;
@@ -117,16 +126,29 @@ LRESULT PaintWith(HWND window, UINT message, WPARAM wParam, PaintRoutine paint) 
     return 0;
 }
 
-static void DrawFace(HWND window, HDC dc) {
-    DrawBitmapAt(dc, GetPropBitmap(window, "Prop_Bitmap"), 0, 0);
+HBITMAP WindowFace(HWND window, int number, int byLanguage) {
+    HBITMAP face = GetPropBitmap(window, "Prop_Bitmap");
+    if (face) return face;
+    face = byLanguage ? LoadSkinBitmap(number) : LoadBitmapA(Instance, MAKEINTRESOURCEA(number));
+    if (face) SetPropA(window, "Prop_Bitmap", face);
+    return face;
 }
 
-LRESULT PaintFace(HWND window, UINT message, WPARAM wParam) {
-    return PaintWith(window, message, wParam, DrawFace);
+LRESULT PaintFace(HWND window, UINT message, WPARAM wParam, int number, int byLanguage) {
+    HBITMAP face = WindowFace(window, number, byLanguage);
+    if (message == WM_PRINTCLIENT) {
+        DrawBitmapAt((HDC)wParam, face, 0, 0);
+        return 0;
+    }
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window, &ps);
+    if (dc) DrawBitmapAt(dc, face, 0, 0);
+    EndPaint(window, &ps);
+    return 0;
 }
 
-void ReloadFace(HWND window, int number) {
-    SetPropBitmap(window, "Prop_Bitmap", LoadSkinBitmap(number));
+void ReloadFace(HWND window) {
+    SetPropBitmap(window, "Prop_Bitmap", nullptr);
     InvalidateRect(window, nullptr, FALSE);
 }
 
@@ -169,9 +191,7 @@ HWND CreateSkinButton(HWND parent, int id, DWORD style, int x, int y, int w, int
     SetPropInt(button, "Prop_ResID2", over);
     SetPropInt(button, "Prop_ResID3", pressed);
     SetPropInt(button, "Prop_ResID4", tooltipSlot);
-    SetPropBitmap(button, "Prop_Bmp1", LoadSkinBitmap(normal));
-    SetPropBitmap(button, "Prop_Bmp2", LoadSkinBitmap(over));
-    SetPropBitmap(button, "Prop_Bmp3", LoadSkinBitmap(pressed));
+    // "Prop_Bmp1".."Prop_Bmp3" are loaded when the face is first painted.
     return button;
 }
 
@@ -179,8 +199,8 @@ HWND CreateSkinDisplay(HWND parent, int id, DWORD style, int x, int y, int w, in
                        int corner, int tooltipSlot) {
     HWND display = CreateChild("ZEB_DigitWindowClass", parent, id, style, x, y, w, h);
     if (!display) return nullptr;
+    // "Prop_Bitmap" is loaded when the display is first painted.
     SetPropInt(display, "Prop_ResID1", bitmap);
-    SetPropBitmap(display, "Prop_Bitmap", LoadSkinBitmap(bitmap));
     SetPropInt(display, "Prop_Corner", corner);
     if (tooltipSlot != 0) {
         SetPropInt(display, "Prop_ResID2", tooltipSlot);
@@ -202,8 +222,7 @@ HWND CreateSkinLed(HWND parent, int id, DWORD style, int x, int y, int w, int h,
     if (!led) return nullptr;
     SetPropInt(led, "Prop_ResID1", offBitmap);
     SetPropInt(led, "Prop_ResID2", litBitmap);
-    SetPropBitmap(led, "Prop_Bmp1", LoadSkinBitmap(offBitmap));
-    SetPropBitmap(led, "Prop_Bmp2", LoadSkinBitmap(litBitmap));
+    // "Prop_Bmp1" and "Prop_Bmp2" are loaded when first painted.
     return led;
 }
 

@@ -20,18 +20,28 @@ void SetPropBitmap(HWND window, const char* name, HBITMAP bitmap);
 
 // Loads bitmap number (English), or number + 1 when the language is French.
 HBITMAP LoadSkinBitmap(int number);
+// The face bitmap in property bitmapProp, loaded by the language rule from
+// the number in resourceProp when it is first needed: a control's faces are
+// loaded when first painted, not at creation, and again after a language
+// change drops them, so that faces never shown cost nothing.
+HBITMAP SkinFace(HWND window, const char* bitmapProp, const char* resourceProp);
 
 void DrawBitmapAt(HDC dc, HBITMAP bitmap, int x, int y);
 void DrawShadowText(HDC dc, const RECT* rect, const char* text, UINT format);
 LRESULT NotifyParent(HWND control, int code);
 void RelayToTooltip(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Paints "Prop_Bitmap" at (0,0) into a window on WM_PAINT, or into the DC of
-// WM_PRINTCLIENT; every window whose face is one bitmap uses it.
-LRESULT PaintFace(HWND window, UINT message, WPARAM wParam);
-// Replaces "Prop_Bitmap" with bitmap number in the current language and
-// repaints: how a window whose face is one bitmap follows a language change.
-void ReloadFace(HWND window, int number);
+// The face of a window whose face is one bitmap, in "Prop_Bitmap": bitmap
+// number by the language rule (as it is when the window has one face for
+// both languages), loaded when first painted, so that the hidden modules
+// cost nothing until they are shown.
+HBITMAP WindowFace(HWND window, int number, int byLanguage = 1);
+// Paints that face at (0,0) into the window on WM_PAINT, or into the DC of
+// WM_PRINTCLIENT.
+LRESULT PaintFace(HWND window, UINT message, WPARAM wParam, int number, int byLanguage = 1);
+// How such a window follows a language change: the old face goes and the
+// window is repainted, which loads the face of the new language.
+void ReloadFace(HWND window);
 
 // Frees everything a window owns in its properties (face bitmaps, text
 // copies) and removes every property of the scheme; for WM_NCDESTROY.

@@ -15,6 +15,7 @@
 #include "tests/support/composition_win32.h"
 #include "tests/support/display_text_win32.h"
 #include "tests/support/import_hook_win32.h"
+#include "tests/support/shown_face_win32.h"
 #include "ui/shell_state_win32.h"
 #include "ui/skin_win32.h"
 
@@ -109,7 +110,7 @@ bool ShowsResource(HBITMAP bitmap, int number) {
 }
 
 HBITMAP Face(HWND window) {
-    return (HBITMAP)GetPropA(window, "Prop_Bitmap");
+    return ShownFace(window, "Prop_Bitmap");
 }
 
 RECT WindowRect(HWND window) {
@@ -672,7 +673,7 @@ TEST_F(Shell, LanguageKeyReloadsEveryFaceAndTheAboutText) {
     EXPECT_TRUE(ShowsResource(Face(BorderWindow), 306));
     EXPECT_TRUE(ShowsResource(Face(Module(ModuleTest)), 296));
     EXPECT_TRUE(ShowsResource(Face(Module(ModuleAbout)), 266));
-    EXPECT_TRUE(ShowsResource((HBITMAP)GetPropA(quit, "Prop_Bmp1"), 128));
+    EXPECT_TRUE(ShowsResource(ShownFace(quit, "Prop_Bmp1"), 128));
     EXPECT_EQ(DisplayText(Module(ModuleAbout), IdAboutText), FrenchStrings[44]);
     EXPECT_EQ(DisplayText(Module(ModuleTest), IdClassDisplay), "de Base");
     // The replaced face was deleted, not left behind.
@@ -759,7 +760,7 @@ TEST_F(Shell, ManyLanguageChangesLeakNothing) {
     EXPECT_LT(growth, 16LL << 20);
     EXPECT_TRUE(ShowsResource(Face(MainWindow), 291));
     EXPECT_TRUE(ShowsResource(Face(Module(ModuleTest)), 295));
-    EXPECT_TRUE(ShowsResource((HBITMAP)GetPropA(GetDlgItem(MainWindow, IdQuit), "Prop_Bmp3"), 131));
+    EXPECT_TRUE(ShowsResource(ShownFace(GetDlgItem(MainWindow, IdQuit), "Prop_Bmp3"), 131));
 }
 
 } // namespace

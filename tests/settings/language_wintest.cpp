@@ -11,6 +11,7 @@
 #include "tests/support/composition_win32.h"
 #include "tests/support/display_text_win32.h"
 #include "tests/support/message_box_hook_win32.h"
+#include "tests/support/shown_face_win32.h"
 #include "ui/shell_state_win32.h"
 #include "ui/skin_win32.h"
 
@@ -26,7 +27,7 @@
 namespace {
 
 bool FaceIs(HWND window, const char* prop, int number) {
-    std::vector<unsigned char> face = BitmapBytes(GetPropBitmap(window, prop));
+    std::vector<unsigned char> face = BitmapBytes(ShownFace(window, prop));
     return !face.empty() && face == ResourceBitmapBytes(number);
 }
 
@@ -273,7 +274,7 @@ TEST_F(LanguageSwitch, SwitchesLeakNothing) {
         held.clear();
         for (HWND w : windows)
             for (const char* p : props)
-                if (HBITMAP b = GetPropBitmap(w, p)) held.push_back(Held{w, p, b});
+                if (HBITMAP b = ShownFace(w, p)) held.push_back(Held{w, p, b});
     };
 
     Press(IdLanguage);

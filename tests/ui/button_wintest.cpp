@@ -1,5 +1,6 @@
 #include "app/messages.h"
 #include "tests/ui/ui_fixture_win32.h"
+#include "tests/support/shown_face_win32.h"
 
 namespace {
 
@@ -242,19 +243,19 @@ TEST_F(Button, FrenchFacesSitAtTheNextNumberAndReloadOnLanguageChange) {
     SetLanguage(2);
     button = CreateSkinButton(parent, Id, 0, X, Y, W, H, 127, 129, 131, 36);
     ASSERT_NE(button, nullptr);
-    EXPECT_TRUE(BitmapPixels(GetPropBitmap(button, "Prop_Bmp1")) == ResourcePixels(128));
-    EXPECT_TRUE(BitmapPixels(GetPropBitmap(button, "Prop_Bmp2")) == ResourcePixels(130));
-    EXPECT_TRUE(BitmapPixels(GetPropBitmap(button, "Prop_Bmp3")) == ResourcePixels(132));
+    EXPECT_TRUE(BitmapPixels(ShownFace(button, "Prop_Bmp1")) == ResourcePixels(128));
+    EXPECT_TRUE(BitmapPixels(ShownFace(button, "Prop_Bmp2")) == ResourcePixels(130));
+    EXPECT_TRUE(BitmapPixels(ShownFace(button, "Prop_Bmp3")) == ResourcePixels(132));
     ExpectFace(128);
     EXPECT_EQ(GetPropInt(button, "Prop_ResID1"), 127);
     EXPECT_EQ(GetPropInt(button, "Prop_ResID4"), 36);
 
-    HBITMAP old = GetPropBitmap(button, "Prop_Bmp1");
+    HBITMAP old = ShownFace(button, "Prop_Bmp1");
     SetLanguage(1);
     SendMessageA(button, MsgLanguageChanged, 0, 0);
-    EXPECT_TRUE(BitmapPixels(GetPropBitmap(button, "Prop_Bmp1")) == ResourcePixels(127));
-    EXPECT_TRUE(BitmapPixels(GetPropBitmap(button, "Prop_Bmp2")) == ResourcePixels(129));
-    EXPECT_TRUE(BitmapPixels(GetPropBitmap(button, "Prop_Bmp3")) == ResourcePixels(131));
+    EXPECT_TRUE(BitmapPixels(ShownFace(button, "Prop_Bmp1")) == ResourcePixels(127));
+    EXPECT_TRUE(BitmapPixels(ShownFace(button, "Prop_Bmp2")) == ResourcePixels(129));
+    EXPECT_TRUE(BitmapPixels(ShownFace(button, "Prop_Bmp3")) == ResourcePixels(131));
     ExpectFace(127);
     // The old face objects are gone, not merely replaced.
     EXPECT_EQ(GetObjectType(old), 0u);

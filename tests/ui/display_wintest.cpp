@@ -1,5 +1,6 @@
 #include "app/messages.h"
 #include "tests/ui/ui_fixture_win32.h"
+#include "tests/support/shown_face_win32.h"
 
 #include <shellapi.h>
 
@@ -160,11 +161,11 @@ TEST_F(Display, LanguageChangeReloadsFaceAndTooltipButNotTheText) {
     HWND display = CreateSkinDisplay(parent, 0x1026, 0, 50, 120, 370, 50, 233, 8, 14);
     ASSERT_NE(display, nullptr);
     SetWindowTextA(display, "shown");
-    HBITMAP old = GetPropBitmap(display, "Prop_Bitmap");
+    HBITMAP old = ShownFace(display, "Prop_Bitmap");
     SetLanguage(2);
     SendMessageA(display, MsgLanguageChanged, 0, 0);
     EXPECT_STREQ(GetPropString(display, "Prop_HelpText"), FrenchStrings[14]);
-    EXPECT_TRUE(BitmapPixels(GetPropBitmap(display, "Prop_Bitmap")) == ResourcePixels(234));
+    EXPECT_TRUE(BitmapPixels(ShownFace(display, "Prop_Bitmap")) == ResourcePixels(234));
     EXPECT_EQ(GetObjectType(old), 0u);
     EXPECT_STREQ(GetPropString(display, "Prop_Text"), "shown");
 }

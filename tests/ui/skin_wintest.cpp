@@ -1,5 +1,6 @@
 #include "app/messages.h"
 #include "tests/ui/ui_fixture_win32.h"
+#include "tests/support/shown_face_win32.h"
 
 #include <psapi.h>
 
@@ -122,7 +123,7 @@ TEST_F(Skin, PropertiesOwnTheirStringsAndBitmaps) {
 TEST_F(Skin, FaceOfAWindowIsPaintedOnPrintClient) {
     SetPropBitmap(parent, "Prop_Bitmap", LoadSkinBitmap(229));
     Pixels drawn = PaintCanvas(
-        60, 20, 0, [&](HDC dc) { EXPECT_EQ(PaintFace(parent, WM_PRINTCLIENT, (WPARAM)dc), 0); });
+        60, 20, 0, [&](HDC dc) { EXPECT_EQ(PaintFace(parent, WM_PRINTCLIENT, (WPARAM)dc, 229), 0); });
     EXPECT_TRUE(drawn == ResourcePixels(229));
     ReleaseSkinProps(parent);
 }
@@ -201,9 +202,9 @@ TEST_F(Skin, AThousandLanguageChangesLeakNothing) {
     EXPECT_LT(heapAfter, heapBefore + 16 * 1024) << heapBefore << " -> " << heapAfter;
 
     // Every face still loads and shows.
-    EXPECT_TRUE(BitmapPixels(GetPropBitmap(controls[0], "Prop_Bmp1")) == ResourcePixels(127));
-    EXPECT_TRUE(BitmapPixels(GetPropBitmap(controls[2], "Prop_Bmp3")) == ResourcePixels(173));
-    EXPECT_TRUE(BitmapPixels(GetPropBitmap(controls[4], "Prop_Bitmap")) == ResourcePixels(233));
+    EXPECT_TRUE(BitmapPixels(ShownFace(controls[0], "Prop_Bmp1")) == ResourcePixels(127));
+    EXPECT_TRUE(BitmapPixels(ShownFace(controls[2], "Prop_Bmp3")) == ResourcePixels(173));
+    EXPECT_TRUE(BitmapPixels(ShownFace(controls[4], "Prop_Bitmap")) == ResourcePixels(233));
     EXPECT_TRUE(CaptureClient(controls[1]) == ResourcePixels(139));
     EXPECT_STREQ(GetPropString(controls[3], "Prop_HelpText"), Str(13));
     EXPECT_STREQ(GetPropString(controls[3], "Prop_Text"), "What is the unit of resistance?");
