@@ -15,6 +15,7 @@ import re
 import select
 import shutil
 import subprocess
+import sys
 import tempfile
 import threading
 import time
@@ -388,7 +389,19 @@ class Session:
 
     # ---- probe
     def probe(self, *args, timeout=30):
-        text = run([WINE, PROBE] + [str(a) for a in args], timeout=timeout, env=self.env)
+        # The probe prints before it fails on its own (and then exits 2), so
+        # a silent exit 1 is Wine failing to start it on a loaded machine:
+        # that is retried, and said on stderr; anything else is a finding.
+        command = [WINE, PROBE] + [str(a) for a in args]
+        for attempt in range(3):
+            try:
+                text = run(command, timeout=timeout, env=self.env)
+                break
+            except E2EError as error:
+                if attempt == 2 or not str(error).endswith("failed (1): "):
+                    raise
+                sys.stderr.write("probe %s: Wine did not start it; again\n" % args[0])
+                time.sleep(0.5)
         return [line.split() for line in text.splitlines() if line.strip()]
 
     def windows(self):
