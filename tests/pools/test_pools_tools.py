@@ -275,6 +275,16 @@ class ValidatorTest(unittest.TestCase):
         lines[i + 1] += " " + "x" * 420
         self.assertRejected(bytes_of(lines), "longer than 419")
 
+    def test_block_too_long_to_print(self):
+        # Every line within the limit, but the printed block of the longest
+        # question grows past what the listing's buffer is sized for.
+        lines = lines_of(self.en)
+        i = next(n for n, ln in enumerate(lines) if len(ln) == 419) - 1
+        for a in range(2, 6):
+            lines[i + a] += " " + "y" * 30
+        self.assertTrue(all(len(ln) <= 419 for ln in lines))
+        self.assertRejected(bytes_of(lines), "prints as a block of")
+
     def test_no_line_of_the_longest_length(self):
         lines = [ln[:418] if len(ln) == 419 else ln for ln in lines_of(self.en)]
         self.assertRejected(bytes_of(lines), "no line of exactly 419")

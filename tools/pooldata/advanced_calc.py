@@ -145,7 +145,7 @@ def _bare(fmt):
         return False
 
 
-def calc(en_q, fr_q, values, fmt, keep=False):
+def calc(en_q, fr_q, values, fmt, keep=False, compound=False):
     """values: correct first, then wrong values, typical slips in the order
     they are to be preferred; fmt(value, lang).  Three of the wrong values
     are shown: the first three when keep is set, otherwise three that put
@@ -153,7 +153,10 @@ def calc(en_q, fr_q, values, fmt, keep=False):
     value the others are multiples of; the first three whenever they do.
     Besides the caller's slips, draw() may take a listed decade slip the
     other way round, and a prefix or decimal-point slip of the key where
-    the working converts prefixes."""
+    the working converts prefixes.  compound adds, as a last resort, each
+    listed slip made with a decimal point or a prefix wrong as well: where
+    every single slip lands on a simple multiple of the key (a forgotten
+    2*pi, a halving, a decade), two slips at once do not."""
     if not keep and all(isinstance(v, (int, float)) for v in values):
         c = values[0]
         slips = [(w, 0) for w in values[1:4]] + [(w, 1) for w in values[4:]]
@@ -166,6 +169,9 @@ def calc(en_q, fr_q, values, fmt, keep=False):
                 slips += [(c * 1000, 2), (c / 1000, 2), (c * 10, 2), (c / 10, 2)]
             elif _bare(fmt):
                 slips += [(c * 10, 2), (c / 10, 2)]
+        if compound:
+            slips += [(w * m, 3) for w in values[1:] if w and w != c
+                      for m in (10.0, 0.1, 1000.0, 0.001)]
         values = draw(c, slips, fmt, en_q, sep=0.03, keep=values[1:4], slack=1)
     en = [fmt(v, "en") for v in values[:4]]
     fr = [fmt(v, "fr") for v in values[:4]]

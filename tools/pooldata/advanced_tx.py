@@ -12,7 +12,9 @@ def am_sb(pc, m):
     return calc(
         "A %s carrier is modulated %d%% by a sine wave. What is the power in each sideband?" % (si(pc, "W", "en"), round(m * 100)),
         "Une porteuse de %s est modul\u00e9e \u00e0 %d %% par une sinuso\u00efde. Quelle est la puissance de chaque bande lat\u00e9rale ?" % (si(pc, "W", "fr"), round(m * 100)),
-        [c, c * 2, pc * m / 2, pc * m * m], unit_fmt("W"))
+        # both sidebands together, m not squared, the 1/4 forgotten, the
+        # depth taken as 100%
+        [c, c * 2, pc * m / 2, pc * m * m, pc * m / 4, pc / 4], unit_fmt("W"))
 
 
 def am_total(pc, m):
@@ -20,7 +22,10 @@ def am_total(pc, m):
     return calc(
         "What is the total power of a %s carrier amplitude modulated to %d%% by a single tone?" % (si(pc, "W", "en"), round(m * 100)),
         "Quelle est la puissance totale d'une porteuse de %s modul\u00e9e en amplitude \u00e0 %d %% par une seule tonalit\u00e9 ?" % (si(pc, "W", "fr"), round(m * 100)),
-        [c, pc * (1 + m * m), pc * (1 + m / 2), pc], unit_fmt("W"))
+        # the halving forgotten, m not squared, the carrier alone, one
+        # sideband only, the envelope peak power, the sidebands alone
+        [c, pc * (1 + m * m), pc * (1 + m / 2), pc, pc * (1 + m * m / 4), pc * (1 + m) ** 2,
+         pc * m * m / 2], unit_fmt("W"))
 
 
 def am_index(vmax, vmin):
@@ -28,7 +33,10 @@ def am_index(vmax, vmin):
     return calc(
         "An AM envelope measures %s divisions peak to peak at its crests and %s at its troughs. What is the modulation depth?" % (num(vmax, "en"), num(vmin, "en")),
         "Une enveloppe AM mesure %s divisions cr\u00eate \u00e0 cr\u00eate \u00e0 ses maxima et %s \u00e0 ses minima. Quel est le taux de modulation ?" % (num(vmax, "fr"), num(vmin, "fr")),
-        [c, (vmax - vmin) / vmax * 100, vmin / vmax * 100, vmin / (vmax + vmin) * 100], _pct)
+        # the difference over the crest or trough alone, the ratio of the
+        # two, the wrong one of the two over their sum
+        [c, (vmax - vmin) / vmax * 100, vmin / vmax * 100, vmin / (vmax + vmin) * 100,
+         vmax / (vmax + vmin) * 100, (vmax - vmin) / vmin * 100], _pct)
 
 
 def fm_index(dev, fm):
@@ -36,7 +44,9 @@ def fm_index(dev, fm):
     return calc(
         "An FM transmitter has a deviation of %s with a %s tone. What is the modulation index?" % (si(dev, "Hz", "en"), si(fm, "Hz", "en")),
         "Un \u00e9metteur FM a une excursion de %s pour une tonalit\u00e9 de %s. Quel est l'indice de modulation ?" % (si(dev, "Hz", "fr"), si(fm, "Hz", "fr")),
-        [c, fm / dev, c * 2, c + 1], plain_fmt(""))
+        # the ratio upside down, the deviation taken as peak to peak or
+        # halved, one added, the Carson bandwidth over the tone
+        [c, fm / dev, c * 2, c + 1, c / 2, 2 * (dev + fm) / fm], plain_fmt(""))
 
 
 def carson(dev, fm):
@@ -44,7 +54,10 @@ def carson(dev, fm):
     return calc(
         "By Carson's rule, what bandwidth does FM with %s deviation and %s maximum audio occupy?" % (si(dev, "Hz", "en"), si(fm, "Hz", "en")),
         "D'apr\u00e8s la r\u00e8gle de Carson, quelle largeur de bande occupe une FM d'excursion %s et de fr\u00e9quence audio maximale %s ?" % (si(dev, "Hz", "fr"), si(fm, "Hz", "fr")),
-        [c, 2 * dev, dev + fm, 2 * fm], unit_fmt("Hz"))
+        # one of the two terms left out, the doubling forgotten or applied
+        # to one term, the whole sum doubled twice
+        [c, 2 * dev, dev + fm, 2 * fm, 2 * dev + fm, dev + 2 * fm, 4 * (dev + fm)],
+        unit_fmt("Hz"))
 
 
 def fm_mult(f, dev, n, name_en, name_fr):
@@ -52,7 +65,9 @@ def fm_mult(f, dev, n, name_en, name_fr):
     return calc(
         "An FM transmitter's %s oscillator has %s deviation and is followed by %s. What is the output deviation?" % (si(f, "Hz", "en"), si(dev, "Hz", "en"), name_en),
         "L'oscillateur de %s d'un \u00e9metteur FM a une excursion de %s et est suivi %s. Quelle est l'excursion en sortie ?" % (si(f, "Hz", "fr"), si(dev, "Hz", "fr"), name_fr),
-        [c, dev, dev / n, dev * n * n], unit_fmt("Hz"))
+        # the deviation thought unchanged, divided, squared with the factor,
+        # halved or doubled
+        [c, dev, dev / n, dev * n * n, dev * n / 2, dev * n * 2], unit_fmt("Hz"))
 
 
 def pa_eff(v, i, pout):
@@ -60,7 +75,10 @@ def pa_eff(v, i, pout):
     return calc(
         "A power amplifier draws %s at %s and delivers %s of RF. What is its efficiency?" % (si(i, "A", "en"), si(v, "V", "en"), si(pout, "W", "en")),
         "Un amplificateur de puissance absorbe %s sous %s et fournit %s de HF. Quel est son rendement ?" % (si(i, "A", "fr"), si(v, "V", "fr"), si(pout, "W", "fr")),
-        [c, 100 - c, c / 2, c * 2 if c * 2 < 100 else (c + 100) / 2], _pct)
+        # the losses for the efficiency, half or double, the output added
+        # to the input
+        [c, 100 - c, c / 2, c * 2 if c * 2 < 100 else (c + 100) / 2,
+         pout / (v * i + pout) * 100, c * 1.5 if c * 1.5 < 100 else (100 - c) / 2], _pct)
 
 
 def pa_diss(v, i, pout):
@@ -68,7 +86,9 @@ def pa_diss(v, i, pout):
     return calc(
         "An amplifier runs from %s, draws %s and delivers %s. How much power does it dissipate as heat?" % (si(v, "V", "en"), si(i, "A", "en"), si(pout, "W", "en")),
         "Un amplificateur fonctionne sous %s, absorbe %s et fournit %s. Quelle puissance dissipe-t-il en chaleur ?" % (si(v, "V", "fr"), si(i, "A", "fr"), si(pout, "W", "fr")),
-        [c, v * i + pout, v * i, pout], unit_fmt("W"))
+        # the output added, the input or output taken for the loss, the
+        # loss halved
+        [c, v * i + pout, v * i, pout, c / 2, pout / 2], unit_fmt("W"))
 
 
 def harmonic(f, n):
@@ -78,75 +98,78 @@ def harmonic(f, n):
     return calc(
         "A transmitter operates on %s. On what frequency does its %s harmonic fall?" % (si(f, "Hz", "en"), ord_en),
         "Un \u00e9metteur fonctionne sur %s. Sur quelle fr\u00e9quence tombe son %s harmonique ?" % (si(f, "Hz", "fr"), ord_fr),
-        [c, f * (n + 1), f * (n - 1) if n > 2 else f * 1.5, f / n], unit_fmt("Hz", 4))
+        # the order counted from the fundamental as the first, or one too
+        # few, a subharmonic, twice the order
+        [c, f * (n + 1), f * (n - 1) if n > 2 else f * 1.5, f / n, f * 2 * n, f * n / 2],
+        unit_fmt("Hz", 4))
 
 
 S_AM = parse("""
 Which components make up an AM signal modulated by a single audio tone?
 The carrier and two sidebands offset by the audio frequency
-The carrier alone, whose frequency varies with the audio
-Two sidebands with the carrier fully suppressed
-One sideband and a reduced carrier
-Quelles composantes forment un signal AM modulé par une seule tonalité audio ?
-La porteuse et deux bandes latérales décalées de la fréquence audio
-La porteuse seule, dont la fréquence varie avec l'audio
-Deux bandes latérales sans aucune porteuse
-Une bande latérale et une porteuse réduite
+The carrier alone, its frequency swinging with the audio
+Two sidebands offset by the audio, with the carrier suppressed
+One sideband offset by the audio, with a reduced carrier
+De quoi se compose un signal AM modulé par une seule tonalité audio ?
+La porteuse et deux bandes latérales décalées de l'audio
+Une porteuse dont la fréquence varie avec l'audio
+Deux bandes latérales décalées de l'audio, sans porteuse
+Une bande latérale décalée de l'audio, avec une porteuse réduite
 
 What happens when an AM transmitter is modulated beyond 100 percent?
-The carrier is cut off on the troughs, causing splatter
-The output power rises without any side effect
-The sidebands move closer to the carrier
-The transmitter automatically switches to FM
+The carrier is cut off in the troughs, causing splatter
+The sidebands grow while the bandwidth stays the same
+The sidebands move closer to the carrier, narrowing the signal
+The audio is clipped at the receiver, but the signal stays clean
 Que se passe-t-il lorsqu'un émetteur AM est modulé au-delà de 100 pour cent ?
 La porteuse est coupée dans les creux, d'où des éclaboussures
-La puissance de sortie augmente sans aucun effet secondaire
-Les bandes latérales se rapprochent de la porteuse
-L'émetteur passe automatiquement en FM
+Les bandes latérales croissent sans que la bande s'élargisse
+Les bandes latérales se rapprochent de la porteuse et le signal se resserre
+L'audio est écrêté au récepteur, mais le signal émis reste propre
 
 At 100 percent sine-wave modulation, what share of the total AM output power is in the carrier?
-Two thirds
-One half
-One third
-All of it
+67%
+50%
+33%
+100%
 Avec une modulation sinusoïdale à 100 pour cent, quelle part de la puissance AM totale se trouve dans la porteuse ?
-Les deux tiers
-La moitié
-Le tiers
-La totalité
+67 %
+50 %
+33 %
+100 %
 
 Why must an AM signal generated at a low power level be raised to full power by a linear amplifier?
 A non-linear stage would distort the modulation envelope
-A linear amplifier doubles the modulation depth at each stage
-Class C stages cannot amplify a carrier
-A linear amplifier removes the carrier
+A class C stage would strip the sidebands from the carrier
+A linear stage raises the modulation depth as it amplifies
+A non-linear stage would pull the carrier off frequency
 Pourquoi un signal AM produit à bas niveau doit-il être porté à pleine puissance par un amplificateur linéaire ?
 Un étage non linéaire déformerait l'enveloppe de modulation
-Un amplificateur linéaire double le taux de modulation à chaque étage
-Les étages en classe C ne peuvent pas amplifier une porteuse
-Un amplificateur linéaire supprime la porteuse
+Un étage en classe C ôterait les bandes latérales de la porteuse
+Un étage linéaire augmente le taux de modulation en amplifiant
+Un étage non linéaire décalerait la fréquence de la porteuse
 
 Why is SSB more efficient than AM for voice communication?
-All the power goes into one sideband, with no carrier and half the bandwidth
-SSB uses a higher frequency than AM
-SSB needs no power amplifier
-SSB transmits the carrier at double power, so the signal carries much further
+Its power goes into one sideband, without a carrier, in half the bandwidth
+Its voice is squeezed into a narrower band than the audio itself
+Its power goes into the carrier, which then carries the voice further
+Its two sidebands carry the same speech and add 3 dB at the receiver
 Pourquoi la BLU est-elle plus efficace que l'AM pour les communications en phonie ?
-Toute la puissance va dans une bande latérale, sans porteuse et sur moitié moins de bande
-La BLU utilise une fréquence plus élevée que l'AM
-La BLU n'a pas besoin d'amplificateur de puissance
-La BLU émet la porteuse à puissance double, si bien que le signal porte bien plus loin
+Sa puissance va dans une bande latérale, sans porteuse, sur moitié moins de bande
+Sa parole tient dans une bande plus étroite que l'audio elle-même
+Sa puissance va dans la porteuse, qui porte ainsi la voix plus loin
+Sa double bande porte deux fois la même parole et gagne 3 dB
 
 What bandwidth does a double-sideband AM signal occupy?
 Twice the highest modulating frequency
-Equal to the highest modulating frequency
+The highest modulating frequency
+Twice the peak deviation
 Half the highest modulating frequency
-Equal to the carrier frequency
-Quelle largeur de bande occupe un signal AM à double bande latérale ?
-Le double de la plus haute fréquence de modulation
-La plus haute fréquence de modulation
-La moitié de la plus haute fréquence de modulation
-La fréquence porteuse
+À quoi est égale la largeur de bande d'un signal AM à double bande latérale ?
+Au double de la plus haute fréquence de modulation
+À la plus haute fréquence de modulation
+Au double de l'excursion de crête de la porteuse
+À la moitié de la plus haute fréquence audio
 """) + [
     am_sb(100.0, 0.8), am_sb(50.0, 0.6),
     am_total(100.0, 0.7),
@@ -155,193 +178,193 @@ La fréquence porteuse
 
 S_SSB = parse("""
 How is an SSB signal produced by the filter method?
-A balanced modulator gives DSB, and a crystal filter removes one sideband
-A class C amplifier is driven hard until one sideband disappears
-An FM signal is passed through a low-pass filter
-The carrier is keyed on and off at the audio rate
+A balanced modulator makes DSB; a crystal filter removes one sideband
+A balanced modulator makes DSB and a notch filter removes the carrier
+A crystal filter removes the carrier from an AM signal, leaving one sideband
+A filter on the audio shapes the speech so that a single sideband forms
 Comment un signal BLU est-il produit par la méthode du filtre ?
-Un modulateur équilibré donne une double bande, et un filtre à quartz en élimine une
-Un amplificateur en classe C est fortement saturé jusqu'à la disparition d'une bande latérale
-Un signal FM traverse un filtre passe-bas
-La porteuse est manipulée au rythme de l'audio
+Un modulateur équilibré puis un filtre à quartz qui ôte une bande
+Un modulateur équilibré donne une double bande ; un filtre réjecteur ôte la porteuse
+Un filtre à quartz ôte la porteuse d'un signal AM, laissant une bande latérale
+Un filtre audio façonne la parole pour qu'une bande latérale unique se forme
 
 How does the phasing method of SSB generation suppress the unwanted sideband?
-Two balanced modulators with 90-degree phase shifts cancel one sideband
-A notch filter is tuned to the unwanted sideband
-The carrier frequency is doubled and then halved
-The audio is passed through a limiter that removes the lower or upper sideband
+Two balanced modulators fed in quadrature make one sideband cancel
+A sharp crystal notch is tuned onto the unwanted sideband
+Two modulators fed in phase make the carrier cancel at the output
+The audio is shifted by 180 degrees so that one sideband is inverted
 Comment la méthode par déphasage supprime-t-elle la bande latérale indésirable ?
-Deux modulateurs équilibrés avec déphasages de 90 degrés annulent une bande latérale
-Un filtre réjecteur est accordé sur la bande latérale indésirable
-La fréquence porteuse est doublée puis divisée par deux
-L'audio traverse un écrêteur qui supprime la bande latérale inférieure ou supérieure
+Deux modulateurs équilibrés attaqués en quadrature annulent une bande latérale
+Un réjecteur à quartz étroit accordé sur la bande indésirable
+Deux modulateurs attaqués en phase annulent la porteuse à la sortie
+L'audio est déphasée de 180 degrés pour inverser une bande latérale
 
 What is the likely result of a poorly balanced modulator in an SSB transmitter?
-Carrier leaks into the transmitted signal
-The transmitted signal becomes FM instead of SSB
-Both sidebands are completely suppressed
-The transmitter produces no output at all
-Quel est le résultat probable d'un modulateur mal équilibré dans un émetteur BLU ?
-De la porteuse passe dans le signal émis
-Le signal émis devient de la FM au lieu de la BLU
-Les deux bandes latérales sont entièrement supprimées
-L'émetteur ne produit aucune sortie
+The carrier leaks into the output as a steady whistle
+The unwanted sideband leaks through the filter into the output
+The output is distorted on voice peaks, which causes splatter
+The output drifts in frequency during speech and then settles
+Que risque-t-on avec un modulateur mal équilibré dans un émetteur BLU ?
+De la porteuse passe en sortie, entendue comme un sifflement fixe
+La bande indésirable traverse le filtre et passe en sortie
+La sortie est déformée sur les crêtes de parole, d'où des éclaboussures
+Le signal émis dérive en fréquence pendant la parole
 
 How can one filter be used to select either upper or lower sideband?
 By moving the carrier oscillator to the other side of the filter
-By reversing the audio leads to the microphone
-By switching the filter's input and output
-By changing the supply voltage of the balanced modulator stage
+By reversing the polarity of the audio fed to the balanced modulator
+By swapping over the input and output connections of the filter
+By unbalancing the modulator in favour of the wanted sideband
 Comment peut-on choisir la bande latérale supérieure ou inférieure avec un seul filtre ?
 En plaçant l'oscillateur de porteuse de l'autre côté du filtre
-En inversant les fils audio du micro
-En permutant l'entrée et la sortie du filtre
-En changeant la tension d'alimentation de l'étage modulateur équilibré
+En inversant la polarité de l'audio appliquée au modulateur équilibré
+En permutant les connexions d'entrée et de sortie du filtre
+En déséquilibrant le modulateur en faveur d'une bande latérale
 
 What is a typical bandwidth of an SSB voice signal?
-About 2.4 to 3 kHz
-About 500 Hz
-About 6 to 10 kHz
-About 15 kHz
+2.4 to 3 kHz
+200 to 500 Hz
+6 to 8 kHz
+12 to 16 kHz
 Quelle est la largeur de bande typique d'un signal BLU en phonie ?
-Environ 2,4 à 3 kHz
-Environ 500 Hz
-Environ 6 à 10 kHz
-Environ 15 kHz
+2,4 à 3 kHz
+200 à 500 Hz
+6 à 8 kHz
+12 à 16 kHz
 
 Why must SSB signals be amplified by linear stages?
-The envelope carries the speech, so non-linearity distorts it
-SSB signals have a constant amplitude that class C stages cannot handle
-Linear stages remove the unwanted sideband
-Only linear stages can work at HF
+Its envelope is the speech, which non-linearity would distort
+Its amplitude is constant, which would overload a class C stage
+Its suppressed carrier would reappear in a class C stage
+Its frequency would be pulled by a non-linear class C stage
 Pourquoi les signaux BLU doivent-ils être amplifiés par des étages linéaires ?
-L'enveloppe porte la parole, qu'une non-linéarité déformerait
-Les signaux BLU ont une amplitude constante que les étages en classe C ne peuvent traiter
-Les étages linéaires suppriment la bande latérale indésirable
-Seuls les étages linéaires fonctionnent en HF
+Leur enveloppe suit la parole, qu'une non-linéarité déformerait
+Leur amplitude est constante et saturerait un étage en classe C
+Leur porteuse supprimée réapparaîtrait dans un étage en classe C
+Leur fréquence serait tirée par un étage en classe C, comme en FM
 
 How does an SSB signal sound when the receiver is tuned a few hundred hertz off frequency?
-Shifted in pitch and unnatural, but still readable
-It is completely silent
-Normal in pitch, but weaker by several S-units
-It turns into a steady tone at the offset frequency
+Higher or lower in pitch and unnatural, but still readable
+Normal in pitch, but a few S-units weaker
+Distorted and unreadable, like AM with its carrier missing
+Normal in pitch, with a beat note at the offset
 Comment sonne un signal BLU lorsque le récepteur est décalé de quelques centaines de hertz ?
-Décalé en hauteur et peu naturel, mais encore lisible
-Il est complètement silencieux
-De hauteur normale, mais plus faible de plusieurs unités S
-Il se transforme en tonalité continue à la fréquence de décalage
+Plus aigu ou plus grave, peu naturel, mais encore lisible
+De hauteur normale, mais plus faible de quelques unités S
+Déformé et illisible, comme de l'AM privée de sa porteuse
+De hauteur normale, mais avec un battement à la fréquence du décalage
 
-Which sideband is used by convention for SSB voice on the HF bands below 10 MHz?
-Lower sideband
-Upper sideband
-Both sidebands
-Independent sidebands
-Quelle bande latérale utilise-t-on par convention en BLU phonie sur les bandes décamétriques inférieures à 10 MHz ?
-La bande latérale inférieure
-La bande latérale supérieure
-Les deux bandes latérales
-Des bandes latérales indépendantes
+Which sideband is used by convention for SSB voice on 40 m and 80 m, and on 20 m and above?
+Lower on 40 m and 80 m, upper on 20 m and above
+Upper on 40 m and 80 m, lower on 20 m and above
+Upper on the HF bands, lower on VHF and UHF
+Lower below 20 MHz, upper on 15 m and above
+Quelle bande latérale utilise-t-on par convention en BLU phonie sur 40 m et 80 m, et sur 20 m et au-dessus ?
+L'inférieure sur 40 et 80 m, la supérieure à partir de 20 m
+La supérieure sur 40 et 80 m, l'inférieure à partir de 20 m
+La supérieure en HF, l'inférieure en VHF et UHF
+L'inférieure sous 20 MHz, la supérieure à partir de 15 m
 
 When a single audio tone is applied to an ideal SSB transmitter, what is transmitted?
-One RF signal offset from the suppressed carrier by the tone frequency
-The suppressed carrier and two sidebands
-Nothing, since SSB needs speech
-A signal swept to and fro across the whole filter passband
+One steady RF signal, offset from the carrier by the tone
+Two RF signals, either side of the carrier, twice the tone apart
+A steady carrier whose amplitude goes up and down with the tone
+A band of signals spread across the filter passband
 Lorsqu'on applique une seule tonalité audio à un émetteur BLU idéal, qu'est-il émis ?
-Un seul signal HF décalé de la porteuse supprimée de la fréquence du son
-La porteuse supprimée et deux bandes latérales
-Rien, car la BLU nécessite de la parole
-Un signal balayant en va-et-vient toute la bande passante du filtre
+Un signal HF unique, décalé de la porteuse de la fréquence du son
+Deux signaux HF de part et d'autre de la porteuse, écartés de deux fois le son
+Une porteuse fixe dont l'amplitude monte et descend au rythme du son
+Une bande de signaux étalée sur la largeur entière du filtre
 
 What is meant by opposite sideband suppression in an SSB transmitter's data sheet?
-How far the unwanted sideband is below the wanted one, in dB
-The attenuation of the carrier in watts
-The bandwidth of the audio stages
-The suppression of the harmonics of the carrier, in watts
+How far the unwanted sideband lies below the wanted one, in dB
+How far the suppressed carrier lies below the sideband, in dB
+How far the harmonics lie below the peak power, in dB
+How far the third-order products lie below two tones, in dB
 Que désigne la réjection de la bande latérale opposée dans les caractéristiques d'un émetteur BLU ?
 L'écart en dB entre la bande latérale indésirable et la bande utile
-L'atténuation de la porteuse en watts
-La largeur de bande des étages audio
-La suppression des harmoniques de la porteuse, en watts
+L'écart en dB entre la porteuse supprimée et la bande utile
+L'écart en dB entre les harmoniques et la puissance de crête utile
+L'écart en dB entre les produits du troisième ordre et deux tons
 
 What does no output from an SSB transmitter when the microphone is silent indicate?
 Normal operation, since the carrier is suppressed
-A faulty final amplifier
-An open-circuit antenna
-A failed carrier oscillator in every case
+A fault in the balanced modulator, which should pass the carrier
+A failed carrier oscillator, which should give a steady output
+An ALC fault, as the output should idle at a quarter of full power
 Qu'indique l'absence de sortie d'un émetteur BLU lorsque le micro est silencieux ?
-Un fonctionnement normal, puisque la porteuse est supprimée
-Un amplificateur final défectueux
-Une antenne en circuit ouvert
-Une panne de l'oscillateur de porteuse dans tous les cas
+Un fonctionnement normal, puisqu'en BLU la porteuse est supprimée
+Un défaut du modulateur équilibré, qui devrait laisser passer la porteuse
+Une panne de l'oscillateur de porteuse, qui devrait donner une sortie fixe
+Une panne de l'ALC, la sortie devant rester au quart
 """)
 
 S_FM = parse("""
 In frequency modulation, what sets the deviation and what sets the rate at which the frequency swings?
-The amplitude of the audio sets the deviation; its frequency sets the rate
-The audio frequency sets the deviation; its amplitude sets the rate
-Both are set by the carrier power
-Both are set by the microphone impedance
+The audio's amplitude sets the deviation; its frequency sets the rate
+The audio's frequency sets the deviation; its amplitude sets the rate
+The audio's amplitude sets both, through the pre-emphasis network
+The carrier's power sets the deviation; the audio sets the rate
 En modulation de fréquence, qu'est-ce qui fixe l'excursion et qu'est-ce qui fixe la cadence de variation de la fréquence ?
 L'amplitude de l'audio fixe l'excursion ; sa fréquence fixe la cadence
-La fréquence audio fixe l'excursion ; son amplitude fixe la cadence
-Les deux sont fixées par la puissance porteuse
-Les deux sont fixées par l'impédance du micro
+La fréquence de l'audio fixe l'excursion ; son amplitude fixe la cadence
+L'amplitude de l'audio fixe les deux, par le circuit de préaccentuation
+La puissance porteuse fixe l'excursion ; l'audio fixe la cadence
 
 How does phase modulation differ from frequency modulation for a given audio amplitude?
-Its deviation also rises with the audio frequency
-The carrier amplitude varies with the audio
-The deviation falls as the audio frequency rises, halving per octave
-There is no deviation at all
+Its deviation rises in proportion to the audio frequency
+Its deviation falls in proportion to the audio frequency
+Its deviation is set by the audio frequency alone
+Its carrier amplitude also varies with the audio level
 En quoi la modulation de phase diffère-t-elle de la modulation de fréquence pour une amplitude audio donnée ?
-Son excursion augmente aussi avec la fréquence audio
-L'amplitude de la porteuse varie avec l'audio
-L'excursion diminue quand la fréquence audio monte, de moitié par octave
-Il n'y a aucune excursion
+Son excursion croît proportionnellement à la fréquence audio
+Son excursion baisse en proportion de la fréquence audio
+Sa déviation ne dépend que de la fréquence audio
+Sa porteuse varie aussi en amplitude avec le niveau audio
 
 What is the purpose of pre-emphasis in an FM transmitter and de-emphasis in the receiver?
-To boost high audio before transmission and cut it after, reducing noise
-To increase the deviation at low audio frequencies and reduce hum
-To remove the carrier from the signal
-To compensate for feed line loss
+To lift the treble before sending and cut it after, lowering hiss
+To lift the bass before sending and cut it after, lowering hum
+To raise the deviation on loud speech and limit it on quiet speech
+To lift the treble before sending so that it carries further
 Quel est le rôle de la préaccentuation dans un émetteur FM et de la désaccentuation dans le récepteur ?
-Relever les aigus à l'émission et les abaisser à la réception, réduisant le bruit
-Augmenter l'excursion aux basses fréquences audio et réduire le ronflement
-Supprimer la porteuse du signal
-Compenser les pertes de la ligne d'alimentation
+Accentuer les aigus à l'émission et les atténuer ensuite, contre le souffle
+Relever les graves à l'émission et les abaisser ensuite, contre le ronflement
+Augmenter l'excursion sur la parole forte et la limiter sur la parole faible
+Relever les aigus à l'émission pour qu'ils portent plus loin
 
 What is the capture effect in FM reception?
-The receiver locks onto the stronger of two co-channel signals
-Two signals on the same frequency are heard equally
-A weak signal is amplified until it exceeds the strong one
-The squelch captures noise and opens
+The stronger co-channel signal takes over the receiver
+The two co-channel signals are heard mixed at equal strength
+The weaker of two co-channel signals is lifted to full level
+The squelch holds on the first signal heard, even as it fades
 Qu'est-ce que l'effet de capture en réception FM ?
-Le récepteur s'accroche au plus fort de deux signaux sur le même canal
-Deux signaux sur la même fréquence sont entendus de façon égale
-Un signal faible est amplifié jusqu'à dépasser le signal fort
-Le silencieux capte le bruit et s'ouvre
+Le plus fort de deux signaux sur le même canal s'impose au récepteur
+Les deux signaux du même canal sont entendus mêlés au récepteur
+Un signal plus faible sur le même canal est remonté au plein niveau
+Le silencieux reste ouvert sur le premier signal reçu, même s'il faiblit
 
 What is the effect of over-deviation in an FM transmitter?
-The signal becomes wider than the channel and disturbs adjacent channels
-The carrier frequency is doubled
-The output power falls to zero
-The signal becomes amplitude modulated only, with no frequency swing at all
+The signal spills beyond its channel into adjacent ones
+The signal stays in its channel but the received audio is quieter
+The carrier power rises and overloads the final amplifier
+The carrier frequency shifts and stays off channel afterwards
 Quel est l'effet d'une excursion excessive dans un émetteur FM ?
-Le signal déborde du canal et brouille les canaux adjacents
-La fréquence porteuse est doublée
-La puissance de sortie tombe à zéro
-Le signal devient seulement modulé en amplitude, sans aucune variation de fréquence
+Le signal déborde de son canal sur les canaux voisins
+Le signal reste dans son canal mais l'audio reçue est plus faible
+Le niveau de la porteuse augmente et surcharge l'amplificateur final
+Le signal glisse en fréquence et reste ensuite hors du canal
 
 A home-built 2 m FM transmitter uses an 8.1 MHz crystal oscillator followed by multipliers with a total factor of 18. On the air the signal is reported as far too narrow and quiet, and a deviation meter shows 1.5 kHz at the output instead of the intended 4.5 kHz. What should be done?
-Triple the deviation applied at the oscillator, to about 250 Hz
-Multiply the deviation at the oscillator by 18, to about 27 kHz
-Add a fourth multiplier so that the deviation rises to 4.5 kHz
-Raise the output power until the deviation reaches 4.5 kHz
+Triple the deviation applied at the oscillator, to 250 Hz
+Multiply the oscillator's deviation by 18, to 27 kHz
+Add a multiplier stage so that the deviation rises to 4.5 kHz
+Raise the output power until the deviation reads 4.5 kHz
 Un émetteur FM 2 m de construction amateur utilise un oscillateur à quartz de 8,1 MHz suivi de multiplicateurs de facteur total 18. Le signal est jugé bien trop étroit et faible, et un excursiomètre indique 1,5 kHz en sortie au lieu des 4,5 kHz prévus. Que faut-il faire ?
-Tripler l'excursion appliquée à l'oscillateur, soit environ 250 Hz
-Multiplier par 18 l'excursion à l'oscillateur, soit environ 27 kHz
-Ajouter un quatrième multiplicateur pour porter l'excursion à 4,5 kHz
-Augmenter la puissance de sortie jusqu'à atteindre 4,5 kHz d'excursion
+Tripler l'excursion appliquée à l'oscillateur, soit 250 Hz
+Multiplier par 18 l'excursion de l'oscillateur, soit 27 kHz
+Ajouter un étage multiplicateur pour porter l'excursion à 4,5 kHz
+Augmenter la puissance de sortie jusqu'à 4,5 kHz d'excursion
 """) + [
     fm_index(5e3, 2.5e3), fm_index(3e3, 1e3),
     carson(5e3, 3e3), carson(2.5e3, 3e3),
@@ -350,125 +373,125 @@ Augmenter la puissance de sortie jusqu'à atteindre 4,5 kHz d'excursion
 
 S_ARCH = parse("""
 Why do multiband SSB transmitters use mixing rather than frequency multiplication to reach the output frequency?
-Mixing shifts SSB intact; multiplying would destroy it
-Multipliers cannot produce frequencies above 1 MHz
-Mixers need no oscillator
-Mixing gives more output power than multiplication
+Mixing moves the SSB signal intact; multiplying would distort it
+Mixing gives more output power than a multiplier chain
+Mixing keeps the sideband, where multiplying would invert it
+Mixing avoids the harmonics that a multiplier generates
 Pourquoi les émetteurs BLU multibandes utilisent-ils le mélange plutôt que la multiplication de fréquence pour atteindre la fréquence de sortie ?
-Le mélange déplace la BLU intacte ; la multiplication la détruirait
-Les multiplicateurs ne peuvent pas produire de fréquences supérieures à 1 MHz
-Les mélangeurs n'ont pas besoin d'oscillateur
-Le mélange donne plus de puissance de sortie que la multiplication
+Le mélange déplace la BLU intacte ; la multiplication la déformerait
+Le mélange donne plus de puissance qu'une chaîne de multiplicateurs
+Le mélange garde la bande latérale, que la multiplication inverserait
+Le mélange évite les harmoniques que produit un multiplicateur
 
 What are parasitic oscillations in a power amplifier, and how are they cured?
-Unwanted oscillations, often at VHF, due to stray L and C
-Harmonics of the operating frequency, cured only by an antenna tuner
-Normal audio-frequency components of the signal
-Oscillations of the crystal at its overtone, cured by a larger heat sink
+VHF self-oscillation from stray L and C, damped by suppressors
+Harmonics of the operating frequency, cured by an antenna tuner
+Oscillation at the mains frequency, cured by better smoothing
+Oscillation on the operating frequency, cured by reducing the drive
 Que sont les oscillations parasites dans un amplificateur de puissance, et comment les supprime-t-on ?
-Des oscillations indésirables, souvent en VHF, dues aux L et C parasites
-Des harmoniques de la fréquence de travail, supprimés seulement par une boîte d'accord
-Des composantes audio normales du signal
-Des oscillations du quartz sur un partiel, supprimées par un dissipateur plus grand
+Des oscillations VHF dues aux L et C parasites, amorties par self et résistance
+Des harmoniques de la fréquence de travail, supprimés par une boîte d'accord
+Une oscillation à la fréquence du secteur, supprimée par un meilleur filtrage
+Une oscillation sur la fréquence de travail, supprimée en réduisant l'excitation
 
 What is the purpose of neutralisation in an RF amplifier?
-To cancel internal feedback that could make the stage oscillate
-To set the DC bias of the stage to zero
-To remove harmonics from the output
-To reduce the drive needed to reach full output power on every band
+To cancel the feedback that would make the stage oscillate
+To cancel the even harmonics produced in the output stage
+To balance the bias of two valves working in push-pull pairs
+To cancel the hum that the heater supply puts on the signal
 Quel est le but du neutrodynage dans un amplificateur HF ?
-Annuler la réaction interne qui pourrait faire osciller l'étage
-Ramener la polarisation continue de l'étage à zéro
-Supprimer les harmoniques de la sortie
-Réduire l'excitation nécessaire pour atteindre la pleine puissance sur toutes les bandes
+Annuler la réaction interne qui ferait osciller l'étage
+Annuler les harmoniques pairs produits dans l'étage de sortie
+Annuler l'écart de polarisation entre deux tubes en push-pull
+Annuler le ronflement que l'alimentation des filaments ajoute au signal
 
 What is chirp on a CW signal and what usually causes it?
-A frequency shift as each element starts, from oscillator pulling
-Clicks heard either side of the signal, caused by too fast keying
-A hum on the signal, caused by poor smoothing
-A gradual drift over an hour, caused by the room warming up
+A shift in signal frequency as each element starts, from oscillator pulling
+A click either side of the signal, from keying edges that are too fast
+A hum on the note, from poor smoothing of the transmitter's supply
+A slow drift over an hour, as the oscillator warms up in its box
 Qu'est-ce que le « chirp » sur un signal de télégraphie et quelle en est la cause habituelle ?
-Un glissement de fréquence au début de chaque élément, dû à l'entraînement de l'oscillateur
-Des claquements entendus de part et d'autre du signal, dus à une manipulation trop brutale
-Un ronflement sur le signal, dû à un mauvais filtrage
-Une lente dérive pendant une heure, due au réchauffement de la pièce
+Un glissement de fréquence au début des éléments, l'oscillateur étant tiré
+Des claquements de part et d'autre de la note, dus à des fronts trop raides
+Un ronflement sur la note, dû à un mauvais filtrage de l'alimentation
+Une lente dérive sur une heure, pendant que l'oscillateur chauffe
 
-What is a transverter?
-A unit that converts a transceiver to and from another band
-A transformer that changes the mains voltage for a transmitter
-A device that switches the antenna between transmitter and receiver
-A converter from AM to FM
-Qu'est-ce qu'un transverter ?
-Un appareil qui transpose un émetteur-récepteur vers une autre bande et en retour
-Un transformateur qui modifie la tension secteur d'un émetteur
-Un dispositif qui commute l'antenne entre émetteur et récepteur
-Un convertisseur d'AM en FM
+How are the tune (plate) and load controls of a valve amplifier's pi-network adjusted?
+Dip the plate current with tune, then load to rated current
+Tune for the highest plate current, then load until grid current stops
+Load for the plate-current dip, then tune for the most grid current
+Tune for the lowest SWR, then leave the load control at its minimum
+Comment règle-t-on l'accord (plaque) et la charge du circuit en pi d'un amplificateur à tubes ?
+Accorder au creux du courant plaque puis charger jusqu'au courant nominal
+Accorder au maximum du courant plaque, puis charger jusqu'à l'arrêt du courant grille
+Accorder au maximum du courant grille, la charge étant réglée au creux
+Accorder au plus faible ROS, puis laisser la charge au minimum
 
 Why does phase noise on a transmitter's oscillator matter to other stations?
-It spreads noise that nearby stations hear on adjacent frequencies
-It reduces the transmitter's output power by half on every band
-It makes the signal impossible to receive on SSB
-It adds harmonics only at twice the frequency
+It spreads hiss onto the nearby frequencies that others are using
+It adds harmonics that fall in other bands, far from the carrier
+It makes the signal drift slowly off its frequency over a QSO
+It widens the audio response, so speech sounds harsh on the air
 Pourquoi le bruit de phase de l'oscillateur d'un émetteur importe-t-il aux autres stations ?
-Il étale du bruit que les stations proches entendent sur les fréquences voisines
-Il réduit de moitié la puissance de sortie de l'émetteur sur toutes les bandes
-Il rend le signal impossible à recevoir en BLU
-Il n'ajoute des harmoniques qu'à la fréquence double
+Il étale un souffle sur les fréquences voisines utilisées par d'autres
+Il ajoute des harmoniques qui tombent dans d'autres bandes, loin de la porteuse
+Il fait lentement dériver le signal hors de sa fréquence pendant un QSO
+Il élargit la réponse audio, si bien que la parole sonne dure à l'antenne
 
-What is the role of the driver stage in a transmitter?
-To raise the signal to the level the final amplifier needs
-To generate the carrier frequency
-To match the antenna to the feed line
-To filter the harmonics of the final amplifier before the antenna
-Quel est le rôle de l'étage d'attaque (driver) dans un émetteur ?
-Porter le signal au niveau requis par l'amplificateur final
-Produire la fréquence porteuse
-Adapter l'antenne à la ligne d'alimentation
-Filtrer les harmoniques de l'amplificateur final avant l'antenne
+In a grounded-grid valve linear amplifier, what does excessive grid current usually show?
+Too much drive or too light a load on the output
+Too little drive, so the valve is short of cathode emission
+A failing heater, leaving the cathode short of emission
+Normal running, since grid current rises with the output power
+Dans un amplificateur linéaire à tubes à grille à la masse, que signale en général un courant grille excessif ?
+Une excitation trop forte ou une charge trop légère
+Trop peu d'excitation, si bien que la cathode manque d'émission
+Un filament en fin de vie, la cathode manquant d'émission
+Un fonctionnement normal, puisqu'il croît avec la puissance de sortie
 
 Why is an overtone crystal often used in the oscillator of a VHF transmitter?
-It oscillates on an odd multiple of its fundamental, with crystal stability
-It oscillates at exactly half its marked frequency, which makes the filtering easier
-It needs no feedback to start
-It can be tuned over a whole band
+It runs near an odd multiple of its fundamental, with crystal stability
+It runs near an even multiple of its fundamental, with crystal stability
+It runs at half its marked frequency, which makes the filtering easier
+It pulls over a whole band, as a variable oscillator does
 Pourquoi utilise-t-on souvent un quartz partiel dans l'oscillateur d'un émetteur VHF ?
-Il oscille sur un multiple impair de sa fondamentale, avec la stabilité du quartz
-Il oscille exactement à la moitié de sa fréquence marquée, ce qui facilite le filtrage
-Il n'a besoin d'aucune réaction pour démarrer
-Il peut être accordé sur toute une bande
+Il oscille près d'un multiple impair de sa fondamentale
+Il oscille près d'un multiple pair de sa fondamentale
+Il oscille à la moitié de sa fréquence marquée, ce qui facilite le filtrage
+Il se laisse tirer sur une bande entière, comme un oscillateur variable
 
-What may happen if the input and output circuits of an RF amplifier are coupled by poor layout or screening?
-The amplifier may self-oscillate
-The gain will be exactly zero
-The amplifier will become more linear
-The output frequency will halve
-Que peut-il se passer si les circuits d'entrée et de sortie d'un amplificateur HF sont couplés par un mauvais câblage ou blindage ?
-L'amplificateur peut entrer en auto-oscillation
-Le gain sera exactement nul
-L'amplificateur deviendra plus linéaire
-La fréquence de sortie sera divisée par deux
+At a shared site, one transmitter's signal reaches the output stage of another through the antennas. What can this produce?
+Mixing products such as 2f1 - f2, radiated by the second transmitter
+Harmonics of the second transmitter raised to twice their usual level
+A rise in the first transmitter's output as the two powers add
+Cancellation of both carriers whenever the two are in antiphase
+Sur un site partagé, le signal d'un émetteur atteint l'étage de sortie d'un autre par les antennes. Que peut-il en résulter ?
+Des produits de mélange comme 2f1 - f2, rayonnés par le second émetteur
+Des harmoniques du second émetteur portés au double de leur niveau habituel
+Une hausse de la sortie du premier émetteur, les deux puissances s'ajoutant
+L'annulation des deux porteuses lorsqu'elles sont en opposition de phase
 
-What is the function of the transmit/receive switching of a transceiver's antenna relay?
-It connects the antenna to the transmitter only while transmitting
-It changes the operating band
-It selects the sideband
-It switches the power supply from mains to battery during transmission
-Quelle est la fonction de la commutation émission-réception du relais d'antenne d'un émetteur-récepteur ?
-Relier l'antenne à l'émetteur seulement pendant l'émission
-Changer de bande de travail
-Choisir la bande latérale
-Faire passer l'alimentation du secteur à la batterie pendant l'émission
+What is fitted to a repeater transmitter at a crowded site to keep other stations' signals out of its output stage?
+A circulator or isolator with a dummy load on its third port
+A duplexer tuned to pass the other transmitters' frequencies
+A low-pass filter set just above its own transmit frequency
+A balun at the antenna feed point to stop common-mode current
+Que monte-t-on sur l'émetteur d'un relais, sur un site encombré, pour tenir les signaux des autres stations hors de son étage de sortie ?
+Un circulateur ou un isolateur avec une charge sur son troisième accès
+Un duplexeur accordé pour laisser passer les autres fréquences du site
+Un filtre passe-bas réglé juste au-dessus de sa fréquence d'émission
+Un balun au point d'alimentation de l'antenne contre le mode commun
 
 Why should a transmitter's output stage never be operated without a suitable load?
-A severe mismatch can damage the output devices
-It would radiate on the wrong frequency
-It would switch to receive
-Its oscillator would stop
+The mismatch puts excessive voltage and current on the output devices
+The output would radiate on a harmonic instead of the carrier
+The oscillator would be pulled off frequency by the open line
+The power would return to the supply and blow its fuse
 Pourquoi ne faut-il jamais faire fonctionner l'étage de sortie d'un émetteur sans charge appropriée ?
-Une forte désadaptation peut détruire les composants de sortie
-Il rayonnerait sur une mauvaise fréquence
-Il passerait en réception
-Son oscillateur s'arrêterait
+La désadaptation applique une tension excessive aux composants de sortie
+La sortie rayonnerait sur un harmonique au lieu de la porteuse
+La fréquence de l'oscillateur serait tirée par la ligne ouverte
+La puissance reviendrait à l'alimentation et ferait sauter son fusible
 """)
 
 S_CLASSES = parse("""
@@ -484,70 +507,70 @@ La classe C
 La classe D
 
 Over what part of the input cycle does a class B amplifier device conduct?
-About half the cycle
-The whole cycle
-Much less than half the cycle
-Only at the zero crossings
+Half the cycle, 180 degrees
+The whole cycle, 360 degrees
+Much less than half, under 180 degrees
+Between 180 and 360 degrees
 Pendant quelle partie du cycle d'entrée le composant d'un amplificateur en classe B conduit-il ?
-Environ une demi-période
-La totalité du cycle
-Beaucoup moins d'une demi-période
-Seulement aux passages à zéro
+La moitié du cycle, soit 180 degrés
+La totalité du cycle, soit 360 degrés
+Une faible part, bien sous 180 degrés
+Une part comprise entre 180 et 360 degrés
 
 Why is class AB common in linear amplifiers for SSB?
-It gives low distortion with better efficiency than class A
-It is the most efficient class of all, even better than class C
-It needs no bias at all
-It works only with FM signals
+Its small idle current gives low distortion and good efficiency
+Its zero bias removes the idle current and so raises the efficiency
+It biases the stage beyond cut-off, so that distortion cancels
+It biases the stage to mid-point, so that it conducts the whole cycle
 Pourquoi la classe AB est-elle courante dans les amplificateurs linéaires pour la BLU ?
-Elle donne une faible distorsion avec un meilleur rendement que la classe A
-C'est la classe ayant le meilleur rendement, meilleur encore que la classe C
-Elle ne nécessite aucune polarisation
-Elle ne fonctionne qu'avec des signaux FM
+Son faible courant de repos donne peu de distorsion et un bon rendement
+Sa polarisation nulle supprime le courant de repos et accroît le rendement
+Il polarise l'étage au-delà du blocage, si bien que la distorsion s'annule
+Il polarise l'étage à mi-course, si bien qu'il conduit pendant le cycle entier
 
 Why is a class C amplifier suitable for CW and FM but not for SSB?
-Its non-linearity does not matter for constant-amplitude signals
-It conducts for the whole cycle, which suits only constant carriers
-It only amplifies audio frequencies
-It removes the carrier from the signal
+Its non-linearity is harmless when the amplitude is constant
+Its conduction over the whole cycle suits constant carriers
+Its narrow bandwidth cuts the sidebands of SSB but not of FM
+Its bias is too low for it to follow the voice peaks of an SSB signal
 Pourquoi un amplificateur en classe C convient-il à la télégraphie et à la FM mais pas à la BLU ?
-Sa non-linéarité est sans importance pour des signaux d'amplitude constante
-Il conduit pendant tout le cycle, ce qui ne convient qu'aux porteuses constantes
-Il n'amplifie que les fréquences audio
-Il supprime la porteuse du signal
+Sa non-linéarité est sans effet quand l'amplitude est constante
+Sa conduction pendant le cycle entier va bien aux porteuses constantes
+Sa bande étroite coupe les bandes latérales de la BLU mais pas de la FM
+Sa polarisation est trop faible pour suivre les crêtes de la parole en BLU
 
 What is an advantage of a push-pull RF amplifier?
-Even-order harmonics tend to cancel at the output
-It needs only one transistor
-Odd-order harmonics are doubled and then filtered
-It gives a gain of exactly one
+Even-order harmonics cancel in the output transformer
+Odd-order harmonics cancel in the output transformer windings
+Each device conducts for the whole cycle, raising efficiency
+The two halves share the input, halving the drive needed
 Quel est un avantage d'un amplificateur HF push-pull ?
-Les harmoniques d'ordre pair tendent à s'annuler à la sortie
-Il ne nécessite qu'un seul transistor
-Les harmoniques impairs sont doublés puis filtrés
-Il a un gain exactement égal à un
+Les harmoniques pairs s'annulent dans le transformateur de sortie
+Les harmoniques impairs s'annulent dans le transformateur de sortie
+Les deux composants conduisent pendant le cycle entier, d'où le rendement
+Les deux moitiés se partagent l'entrée, d'où deux fois moins d'excitation
 
 What two jobs does a pi-network output circuit do in a transmitter?
 It matches the amplifier to the line and attenuates harmonics
-It rectifies the RF and regulates the supply
-It generates the carrier and sets the deviation of FM signals
-It switches between transmit and receive
+It matches the amplifier to the line and blocks the DC supply
+It tunes out the valve's capacitance and neutralises the stage
+It filters the supply ripple and suppresses VHF parasitics
 Quelles sont les deux fonctions d'un circuit de sortie en pi dans un émetteur ?
 Il adapte l'amplificateur à la ligne et atténue les harmoniques
-Il redresse la HF et régule l'alimentation
-Il produit la porteuse et fixe l'excursion des signaux FM
-Il commute entre émission et réception
+Il adapte l'amplificateur à la ligne et bloque la tension continue
+Il compense la capacité du tube et neutrodyne l'étage
+Il filtre l'ondulation de l'alimentation et supprime les parasites VHF
 
 How do switching amplifiers such as class D and E achieve very high efficiency?
 The device is fully on or fully off, so it dissipates little
-They use the antenna as a heat sink
-They amplify only the sidebands
-They recover the power reflected from the antenna and reuse it
+The device conducts for a short pulse at each peak of the drive
+The device is biased to the middle of its range, keeping it cool
+The output network returns the reflected power to the supply
 Comment les amplificateurs à commutation, tels que les classes D et E, obtiennent-ils un rendement très élevé ?
-Le composant est soit saturé, soit bloqué, et dissipe donc peu
-Ils utilisent l'antenne comme dissipateur
-Ils n'amplifient que les bandes latérales
-Ils récupèrent la puissance réfléchie par l'antenne et la réutilisent
+Le composant est saturé ou bloqué, et dissipe donc peu
+Le composant conduit par brèves impulsions aux crêtes de l'excitation
+Le composant est polarisé au milieu de sa plage, ce qui le garde froid
+Le réseau de sortie renvoie la puissance réfléchie vers l'alimentation
 
 An operator compares two 100 W amplifiers for long FM contacts: one runs in class AB at 50% efficiency, the other in class C at 75% efficiency. About how much heat must each one get rid of at full output?
 About 100 W in class AB and about 33 W in class C
@@ -565,93 +588,93 @@ Environ 100 W dans les deux classes, puisque la sortie est la même
 ]
 
 S_SPURIOUS = parse("""
-What is a harmonic of a transmitted signal?
-A signal at a whole multiple of the operating frequency
-A signal at half the operating frequency
-Any signal within the necessary bandwidth
-The audio tone used to modulate the carrier, once rectified
-Qu'est-ce qu'un harmonique d'un signal émis ?
-Un signal à un multiple entier de la fréquence de travail
-Un signal à la moitié de la fréquence de travail
-Tout signal situé dans la largeur de bande nécessaire
-La tonalité audio servant à moduler la porteuse, une fois redressée
+Why is a high-Q cavity filter often fitted between a repeater transmitter and its antenna at a shared site?
+To cut its wideband noise on nearby receive channels
+To raise its radiated power by making the feed line resonate
+To match the transmitter to the antenna over the whole band
+To let it share one antenna with receivers on the same frequency
+Pourquoi place-t-on souvent un filtre à cavité à fort Q entre l'émetteur d'un relais et son antenne sur un site partagé ?
+Pour réduire son bruit large bande sur les canaux voisins
+Pour augmenter la puissance rayonnée en faisant résonner la ligne
+Pour adapter l'émetteur à l'antenne sur la bande entière
+Pour partager l'antenne avec des récepteurs sur la même fréquence
 
 What is meant by spurious emissions?
 Emissions outside the necessary bandwidth, such as harmonics
-The normal sidebands produced by the modulation itself
-The carrier of an AM signal
-Signals received from distant stations
+Emissions inside the necessary bandwidth, such as the sidebands
+Emissions just outside the channel, caused by the modulation itself
+Emissions on the wanted frequency that exceed the licensed power
 Que désigne-t-on par émissions non essentielles ?
 Les émissions hors de la largeur de bande nécessaire, comme les harmoniques
-Les bandes latérales normales produites par la modulation elle-même
-La porteuse d'un signal AM
-Les signaux reçus de stations éloignées
+Les émissions dans la bande nécessaire, comme les bandes latérales
+Les émissions juste hors du canal, dues à la modulation elle-même
+Les émissions sur la fréquence voulue au-delà de la puissance autorisée
 
 What often causes splatter from an SSB transmitter with a linear amplifier?
-Overdriving the amplifier, which flattens the peaks
-Using too little microphone gain with the processor switched off
-A too-low SWR on the feed line
-Operating on the lower sideband
+Overdriving the amplifier, which flattens the speech peaks
+Too little microphone gain, with the processor switched off
+Too much ALC, which holds the drive below the amplifier's limit
+Running the amplifier in class AB rather than class A
 Quelle est la cause fréquente des éclaboussures d'un émetteur BLU équipé d'un amplificateur linéaire ?
 Une surexcitation de l'amplificateur, qui écrase les crêtes
-Un gain micro trop faible avec le processeur coupé
-Un ROS trop bas sur la ligne
-L'emploi de la bande latérale inférieure
+Une commande de gain micro trop basse, le processeur coupé
+Une ALC trop forte, qui maintient l'excitation de l'amplificateur sous sa limite
+Une polarisation en classe AB au lieu de la classe A
 
 A neighbour's television is disturbed only when you transmit, even though your signal is clean. What is the most likely cause?
-Overload of the set's own circuits by your strong signal
-Harmonics from your transmitter, since a clean signal is impossible
-A fault in the television's mains fuse
-Your antenna radiating on the television channel by itself
-La télévision d'un voisin est perturbée seulement quand vous émettez, bien que votre signal soit propre. Quelle est la cause la plus probable ?
-La saturation des circuits du téléviseur par votre signal fort
-Les harmoniques de votre émetteur, puisqu'un signal propre est impossible
-Un défaut du fusible secteur du téléviseur
-Votre antenne rayonnant d'elle-même sur le canal de télévision
+Overload of the set's front end by your strong signal
+Harmonics from your transmitter falling on the TV channel
+Your signal mixing with the TV signal in the ionosphere
+Your antenna re-radiating the TV channel at a higher level
+La télévision d'un voisin est perturbée seulement quand vous émettez, bien que votre signal soit propre. Que faut-il soupçonner en premier ?
+La saturation de l'entrée ou des câbles du poste par votre signal fort
+Les harmoniques de votre émetteur qui tombent sur le canal TV
+Le mélange de votre signal avec celui de la TV dans l'ionosphère
+Votre antenne qui rerayonne le canal TV à un niveau plus élevé
 
 What can a common-mode choke on the cables of a neighbour's equipment achieve?
-It blocks RF currents on the outside of the cables
-It filters the mains frequency from the cables
-It cures harmonics generated inside the transmitter
-It increases the signal level reaching the equipment
+It blocks RF currents flowing on the outside of the cables
+It removes harmonics radiated by your transmitter's antenna
+It blocks the wanted signal carried inside the coaxial cable
+It filters mains hum picked up by the cables from the wiring
 Qu'apporte une self de mode commun placée sur les câbles d'un équipement du voisinage ?
-Elle bloque les courants HF sur l'extérieur des câbles
-Elle élimine la fréquence du secteur des câbles
-Elle supprime les harmoniques produits dans l'émetteur
-Elle augmente le niveau du signal qui atteint l'équipement
+Elle bloque les courants HF circulant sur l'extérieur des câbles
+Elle supprime les harmoniques rayonnés par l'antenne de votre émetteur
+Elle bloque le signal utile transporté à l'intérieur du coaxial
+Elle filtre le ronflement secteur capté par les câbles
 
 What is the rusty bolt effect?
-Corroded joints near a transmitter rectify and re-radiate mixing products
-Rust on an antenna increases its gain
-Corroded connectors reduce the SWR
-Rust on the mast absorbs lightning strikes and so protects the station and its antennas
+Corroded joints rectify strong signals and re-radiate mixing products
+Corroded connectors add loss that makes the SWR look better
+Corroded tower joints detune the antenna and shift its resonance
+Corroded joints in the mains wiring cause hum on your signal
 Qu'est-ce que l'effet « boulon rouillé » ?
-Des jonctions corrodées près d'un émetteur redressent et rayonnent des produits de mélange
-La rouille sur une antenne augmente son gain
-Les connecteurs corrodés réduisent le ROS
-La rouille du mât absorbe la foudre et protège ainsi la station et ses antennes
+Des contacts rouillés redressent les signaux forts et rayonnent des mélanges
+Des connecteurs corrodés ajoutent des pertes qui améliorent le ROS affiché
+Des pylônes rouillés désaccordent l'antenne et déplacent sa résonance
+Des contacts corrodés du secteur causent un ronflement sur votre signal
 
 How is the suppression of a transmitter's harmonics usually expressed?
-In decibels below the carrier or PEP (dBc)
-In watts per hertz
-As a percentage of the SWR
+In decibels relative to the carrier or PEP (dBc)
+In decibels relative to an isotropic antenna (dBi)
+In percent of the SWR on the feed line
 In volts per metre, measured at the antenna
 Comment exprime-t-on habituellement la réjection des harmoniques d'un émetteur ?
 En décibels sous la porteuse ou la PEP (dBc)
-En watts par hertz
-En pourcentage du ROS
+En décibels par rapport à l'antenne isotrope (dBi)
+En pourcentage du ROS mesuré sur la ligne
 En volts par mètre, mesurés à l'antenne
 
 Why must the screening of a transmitter be continuous, with good contact at every panel joint?
-Gaps and poor joints let RF leak out and radiate
-The screening also carries the DC supply current to each stage
-Good joints raise the output power
-Screening is only needed for receivers
+Slots and poor joints let RF currents leak out and radiate
+The screen also carries the DC supply current to each stage
+Poor joints detune the output network and lower the power
+Gaps let mains hum into the stages through the panel seams
 Pourquoi le blindage d'un émetteur doit-il être continu, avec un bon contact à chaque jonction de panneau ?
-Les fentes et mauvais contacts laissent fuir et rayonner la HF
-Le blindage transporte aussi le courant d'alimentation vers chaque étage
-De bons contacts augmentent la puissance de sortie
-Le blindage n'est nécessaire que pour les récepteurs
+Fentes et mauvais contacts laissent fuir et rayonner la HF
+Le blindage porte aussi le courant d'alimentation des étages
+Les mauvais contacts désaccordent la sortie et réduisent la puissance
+Les fentes laissent entrer le ronflement secteur dans les étages
 """) + [
     harmonic(7.1e6, 3), harmonic(14.25e6, 2),
     harmonic(3.55e6, 4),
@@ -659,124 +682,124 @@ Le blindage n'est nécessaire que pour les récepteurs
 
 S_KEYING = parse("""
 What causes key clicks on a CW signal, and how are they cured?
-Too fast keying edges; a shaping network slows them
-Too slow a keying speed; sending faster makes them disappear
-A low SWR; adding a mismatch cures them
-Too little drive; more drive cures them
-Quelle est la cause des claquements de manipulation sur un signal de télégraphie, et comment les supprime-t-on ?
+Too-fast keying edges; a shaping network slows them down
+Too slow a keying speed; sending faster clears them
+Poor supply regulation; a larger reservoir cures them
+Oscillator pulling; a buffer stage after it cures them
+D'où viennent les claquements de manipulation d'un signal de télégraphie, et comment les supprime-t-on ?
 Des fronts trop raides ; un circuit de mise en forme les adoucit
-Une vitesse de manipulation trop lente ; manipuler plus vite les fait disparaître
-Un ROS trop bas ; ajouter une désadaptation les supprime
-Une excitation trop faible ; l'augmenter les supprime
+Une manipulation trop lente ; manipuler plus vite les supprime
+Une alimentation mal régulée ; un plus gros condensateur les supprime
+L'entraînement de l'oscillateur ; un étage tampon les supprime
 
 What is the purpose of automatic level control (ALC) in an SSB transmitter?
-To limit the drive so that the amplifiers are not overdriven
-To keep the SWR at 1:1
-To select the sideband automatically from the speech spectrum
-To hold the frequency steady
+To cut back the drive before the amplifiers are overdriven
+To keep the SWR near 1:1 by retuning the output network
+To hold the carrier frequency steady as the power changes
+To raise the drive on quiet syllables
 Quel est le rôle de la commande automatique de niveau (ALC) dans un émetteur BLU ?
-Limiter l'excitation pour que les amplificateurs ne soient pas surexcités
-Maintenir le ROS à 1:1
-Choisir automatiquement la bande latérale d'après le spectre de la parole
-Stabiliser la fréquence
+Réduire l'excitation avant que les amplificateurs soient surexcités
+Garder le ROS près de 1:1 en réaccordant le circuit de sortie
+Stabiliser la fréquence porteuse quand la puissance varie
+Relever l'excitation sur les syllabes faibles
 
 What does a speech processor do, and what is the risk of using too much?
 It raises the average power; too much adds distortion and noise
-It increases the peak envelope power above the rating; too much stops transmission
-It narrows the bandwidth to 500 Hz; too much makes the voice inaudible
-It removes the carrier; too much restores it
+It lifts peaks above the rating; too much trips the ALC
+It narrows the audio band to 500 Hz; too much muffles the voice
+It lowers the average power; too much makes the voice too quiet
 Que fait un processeur de parole, et quel est le risque d'en abuser ?
 Il élève la puissance moyenne ; en excès, il ajoute distorsion et bruit
-Il élève la puissance en crête au-delà de la valeur nominale ; en excès, il arrête l'émission
-Il réduit la bande passante à 500 Hz ; en excès, la voix devient inaudible
-Il supprime la porteuse ; en excès, il la rétablit
+Il élève la crête au-delà du nominal ; en excès, l'ALC coupe
+Il réduit la bande audio à 500 Hz ; en excès, la voix devient sourde
+Il abaisse la puissance moyenne ; en excès, la voix devient trop faible
 
 How is frequency-shift keying (FSK) used for radioteletype?
-The carrier shifts between mark and space frequencies
+The carrier moves between mark and space, 170 Hz apart
 The carrier is switched on and off at the data rate
-The audio tone is varied in amplitude
-Two carriers are sent at the same time on every bit
+The carrier's phase is reversed at each change of bit
+The carrier's amplitude moves between two levels
 Comment la manipulation par déplacement de fréquence (FSK) sert-elle au radiotélétype ?
-La porteuse passe d'une fréquence travail à une fréquence repos
-La porteuse est enclenchée et coupée au rythme des données
-L'amplitude de la tonalité audio varie
-Deux porteuses sont émises simultanément pour chaque bit
+La porteuse passe du travail au repos, à 170 Hz d'écart
+La porteuse est établie et coupée au rythme des données
+La phase de la porteuse s'inverse quand le bit change
+La porteuse change d'amplitude entre deux niveaux
 
 Why should the audio of a digital mode fed to an SSB transmitter stay below strong ALC action?
-Overdriving makes the amplifier non-linear and widens the signal
-ALC shifts the transmitted frequency
-ALC switches the transmitter to FM
-Strong ALC action moves the signal over to the other sideband
+Overdrive makes the stages non-linear and widens the signal
+The ALC shifts the audio tones and so the decoded frequency
+The ALC adds a carrier that the other station has to notch out
+Strong ALC moves the signal across to the opposite sideband
 Pourquoi l'audio d'un mode numérique appliqué à un émetteur BLU doit-il rester sous une forte action de l'ALC ?
-La surexcitation rend l'amplificateur non linéaire et élargit le signal
-L'ALC décale la fréquence émise
-L'ALC fait passer l'émetteur en FM
-Une forte action de l'ALC fait passer le signal sur l'autre bande latérale
+La surexcitation rend les étages non linéaires et élargit le signal
+L'ALC décale les tonalités audio et donc la fréquence décodée
+L'ALC ajoute une porteuse que l'autre station doit éliminer
+Une forte ALC fait passer le signal sur l'autre bande latérale
 
 Why should power often be reduced for continuous modes such as FM, RTTY or data?
-Their full duty cycle heats the amplifier and supply far more than speech
-They need less power to be received
-The SWR rises with continuous modes and slowly damages the feed line and connectors
-They produce no sidebands
+Their 100% duty cycle heats the amplifier more than speech does
+Their narrow bandwidth needs less power for the same copy
+Their constant envelope overloads the ALC at full power
+Their steady carrier raises the SWR and heats the feed line
 Pourquoi faut-il souvent réduire la puissance pour les modes continus comme la FM, le RTTY ou les données ?
-Leur émission continue échauffe l'amplificateur et l'alimentation bien plus que la parole
-Ils nécessitent moins de puissance pour être reçus
-Le ROS augmente avec les modes continus et abîme peu à peu la ligne et les connecteurs
-Ils ne produisent pas de bandes latérales
+Leur émission continue chauffe l'ampli bien plus que la parole
+Leur bande étroite demande moins de puissance pour la même lecture
+Leur enveloppe constante sature l'ALC à pleine puissance
+Leur porteuse continue élève le ROS et chauffe la ligne
 
 Why does a narrow phase-shift keyed mode such as PSK31 need a linear transmitter?
-Its amplitude varies, and non-linearity would widen the signal
-It uses a constant-amplitude carrier that class C would distort
-It is transmitted on two sidebands with a strong carrier
-It needs at least 1 kW to be received
+Its envelope dips at each reversal; a class C stage would widen it
+Its constant amplitude would be distorted by a class C stage
+Its phase would be shifted by a class C stage, corrupting the data
+Its carrier must stay below the ALC threshold to be decoded
 Pourquoi un mode étroit à déplacement de phase comme le PSK31 a-t-il besoin d'un émetteur linéaire ?
-Son amplitude varie, et une non-linéarité élargirait le signal
-Il utilise une porteuse d'amplitude constante que la classe C déformerait
-Il est émis sur deux bandes latérales avec une forte porteuse
-Il nécessite au moins 1 kW pour être reçu
+Son enveloppe se creuse aux inversions de phase ; la classe C l'élargirait
+Son amplitude constante serait déformée par un étage en classe C
+Sa phase serait décalée par un étage en classe C, faussant les données
+Sa porteuse doit rester sous le seuil de l'ALC pour être décodée
 
 How does the bandwidth of a data signal relate to its symbol rate?
 A higher symbol rate needs a wider bandwidth
-The bandwidth is independent of the symbol rate
-A higher symbol rate needs a narrower bandwidth
-Only the transmitter power sets the bandwidth
+A higher symbol rate fits in a narrower bandwidth
+The bandwidth depends on the transmitter power alone
+The bandwidth is set by the number of bits per symbol alone
 Quel rapport y a-t-il entre la largeur de bande d'un signal de données et sa rapidité de modulation ?
-Une rapidité plus élevée demande une largeur de bande plus grande
-La largeur de bande ne dépend pas de la rapidité de modulation
-Une rapidité plus élevée demande une largeur de bande plus étroite
-Seule la puissance de l'émetteur fixe la largeur de bande
+Une rapidité plus élevée demande une bande plus large
+Une rapidité plus élevée tient dans une bande plus étroite
+La bande ne dépend que de la puissance de l'émetteur
+La bande ne dépend que du nombre de bits par symbole
 
 What does the anti-VOX control of a transceiver do?
-It stops loudspeaker sound from triggering the VOX
-It disables the microphone when the transmitter is keyed
-It mutes the receiver during CW reception
-It prevents the transmitter from being keyed by RF feedback
+It stops sound from the loudspeaker triggering the VOX
+It stops the VOX releasing between words of a sentence
+It stops RF fed back into the microphone keying the transmitter
+It stops background noise in the shack triggering the VOX
 Que fait la commande anti-VOX d'un émetteur-récepteur ?
-Elle empêche le son du haut-parleur de déclencher le VOX
-Elle coupe le micro lorsque l'émetteur est en émission
-Elle rend le récepteur muet pendant la réception en télégraphie
-Elle empêche l'émetteur d'être déclenché par une réaction HF
+Elle empêche le son venant du haut-parleur de déclencher le VOX
+Elle empêche le VOX de retomber entre les mots d'une phrase
+Elle empêche la HF revenant dans le micro de passer en émission
+Elle empêche le bruit ambiant de la station de déclencher le VOX
 
-What is full break-in (QSK) operation in CW?
-The receiver is heard between keyed elements, so others can interrupt
-The transmitter stays on for the whole over
-The key is replaced by a computer keyboard
-Both stations transmit at the same time on different bands, then swap
-Qu'est-ce que le fonctionnement en break-in intégral (QSK) en télégraphie ?
-Le récepteur est entendu entre les éléments, si bien qu'on peut interrompre
-L'émetteur reste en émission pendant toute la transmission
-Le manipulateur est remplacé par un clavier d'ordinateur
-Les deux stations émettent en même temps sur des bandes différentes, puis échangent
+Why must a transmitter sending a wide OFDM data signal be run well below its peak power rating?
+Its many carriers add up to peaks far above the average power
+Its carriers are spaced so closely that they overheat the filter
+Its constant envelope keeps the amplifier at full power throughout
+Its error correction needs spare power to resend lost data
+Pourquoi un émetteur qui transmet un large signal de données OFDM doit-il fonctionner bien en dessous de sa puissance de crête nominale ?
+Ses nombreuses porteuses s'additionnent en crêtes bien au-dessus de la moyenne
+Ses porteuses sont si rapprochées qu'elles font chauffer le filtre
+Son enveloppe constante maintient l'amplificateur à pleine puissance
+Son code correcteur exige une réserve de puissance pour renvoyer les données
 
 Why is the keying speed of a CW signal related to the bandwidth it occupies?
-Faster keying with faster edges produces wider sidebands
-Faster keying lowers the carrier frequency
-Keying speed only affects the audio tone at the receiver
+Faster keying, with faster edges, spreads wider sidebands
+Faster keying shifts the carrier further from its frequency
+Keying speed changes the received pitch, not the bandwidth
 Slower keying needs a wider filter at the transmitter
 Pourquoi la vitesse de manipulation d'un signal de télégraphie est-elle liée à la largeur de bande qu'il occupe ?
-Une manipulation plus rapide, aux fronts plus raides, produit des bandes latérales plus larges
-Une manipulation plus rapide abaisse la fréquence porteuse
-La vitesse de manipulation n'agit que sur la tonalité audio à la réception
+Une manipulation plus rapide, aux fronts plus raides, élargit les bandes latérales
+Une manipulation plus rapide écarte davantage la porteuse de sa fréquence
+Une vitesse plus haute ne change que la hauteur de la note reçue
 Une manipulation plus lente exige un filtre plus large à l'émetteur
 """)
 

@@ -879,15 +879,15 @@ Cela augmente votre portée en trouvant la meilleure direction
 C'est requis pour imprimer des QSL
 
 Scenario: on some evenings your neighbour hears your voice on her baby monitor, her wired telephone clicks, and her television sometimes freezes, but only while you transmit SSB on 80 m with 100 W into an end-fed wire whose far end is tied to a tree above her garden fence. Your own equipment shows no fault on a dummy load, and no other neighbour has ever complained. Which plan deals with the most likely cause first?
-Move the wire away from her house, add a common-mode choke, then lower power and filter her devices
-Keep the wire, fit a low-pass filter at the transmitter, then ask her to replace the baby monitor
-Keep the wire, add a high-pass filter in your own feed line, then switch from SSB to CW
-Move to 40 m with the same wire and power, then ask the administration to inspect each of her devices
+Move the wire away from her house, add a common-mode choke, filter her devices
+Keep the wire, fit a low-pass filter at the rig, ask her to replace the monitor
+Keep the wire, add a high-pass filter in your feed line, switch from SSB to CW
+Move to 40 m with the same wire and power, ask the regulator to test her devices
 Situation : certains soirs, votre voisine entend votre voix sur son babyphone, son téléphone filaire claque et son téléviseur se fige parfois, mais seulement si vous émettez en BLU sur 80 m avec 100 W dans un fil alimenté par l'extrémité, attaché à un arbre au-dessus de sa clôture. Votre matériel est sans défaut sur charge fictive et nul autre voisin ne se plaint. Quel plan traite d'abord la cause la plus probable ?
 Éloigner le fil, poser une self de mode commun, baisser la puissance, filtrer ses appareils
 Garder le fil, filtrer l'émetteur en passe-bas, changer son babyphone
 Garder le fil, filtrer votre ligne en passe-haut, passer de la BLU à la CW
-Passer sur 40 m, même fil et même puissance, et faire inspecter ses appareils par l'administration
+Passer sur 40 m, même fil et puissance, faire contrôler ses appareils par l'administration
 """)
 
 S09 = c.harmonic([("7.15", 3), ("14.1", 3), ("3.6", 4)]) + parse("""
