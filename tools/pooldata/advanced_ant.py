@@ -131,7 +131,7 @@ La résistance de pertes qui change en chaleur une part de la puissance
 A dipole shows inductive reactance at the operating frequency. What must be done to make it resonant there?
 Shorten its wires a little
 Lengthen its wires a little
-Add a loading coil centrally
+Add a loading coil at the centre
 Raise it higher above the ground
 Un dipôle présente une réactance inductive sur la fréquence de travail. Que faut-il faire pour qu'il y soit résonant ?
 Raccourcir un peu ses brins
@@ -245,12 +245,12 @@ La même ligne et le même balun servent dans les deux sens
 Ses éléments résonnent sur la même fréquence dans les deux cas
 Son gain dépend de l'espacement de ses éléments, qui reste fixe
 
-A station replaces its dipole with a Yagi of 8 dBd gain, keeping 100 W and the same feed line. A distant station that gave an S7 report on the dipole now hears the beam pointed straight at it. Taking 6 dB per S-unit, what report and what ERP should be expected?
+A station replaces its dipole with a Yagi of 8 dBd gain, keeping 100 W and the same feed line, whose loss can be neglected. A distant station that gave an S7 report on the dipole now hears the beam pointed straight at it. Taking 6 dB per S-unit, what report and what ERP should be expected?
 A little over S8, with an ERP of about 630 W
 Just under S8, with an ERP of about 385 W
 Almost S9, with an ERP of about 1,040 W
 About S8 and a half, with an ERP of about 800 W
-Une station remplace son dipôle par une Yagi de 8 dBd de gain, en gardant 100 W et la même ligne. Un correspondant lointain qui donnait S7 sur le dipôle reçoit maintenant l'antenne pointée droit sur lui. Avec 6 dB par unité S, quel report et quelle PAR faut-il attendre ?
+Une station remplace son dipôle par une Yagi de 8 dBd de gain, en gardant 100 W et la même ligne, dont on néglige les pertes. Un correspondant lointain qui donnait S7 sur le dipôle reçoit maintenant la station avec la Yagi pointée droit sur lui. Avec 6 dB par unité S, quel report et quelle PAR faut-il attendre ?
 Un peu plus de S8, avec une PAR d'environ 630 W
 Un peu moins de S8, avec une PAR d'environ 385 W
 Presque S9, avec une PAR d'environ 1 040 W
@@ -271,11 +271,11 @@ Reflector the same length and directors a little shorter
 Dans une antenne Yagi, comment les longueurs du réflecteur et des directeurs se comparent-elles à celle de l'élément alimenté ?
 Réflecteur un peu plus long, directeurs un peu plus courts
 Réflecteur un peu plus court et directeurs un peu plus longs
-Réflecteur comme directeurs un peu plus longs
+Réflecteur et directeurs tous deux un peu plus longs
 Réflecteur de même longueur et directeurs un peu plus courts
 
 How are the parasitic elements of a Yagi excited?
-By currents that the driven element's field induces in them
+By currents induced by the driven element's field
 By a phasing line from the driven element to each
 By currents that reach them along the metal boom
 By resonance alone, with no coupling to the driven element
@@ -316,7 +316,7 @@ Deux dipôles verticaux espacés d'une demi-longueur d'onde sont alimentés en p
 Perpendiculairement à leur ligne, des deux côtés
 Le long de la ligne qui les joint, dans les deux sens
 Le long de la ligne qui les joint, vers l'une de ses extrémités
-Uniforme autour d'eux, comme pour une verticale isolée
+Partout autour d'eux, comme pour une verticale isolée
 
 Two verticals a quarter wavelength apart are fed 90 degrees out of phase. What pattern results?
 A cardioid, strongest one way along their line
@@ -649,7 +649,7 @@ The SWR all along the feed line to the antenna
 The resonant frequency of the antenna
 Feed line loss, which it brings to zero
 Une boîte d'accord à l'émetteur indique 1:1 sur une antenne désadaptée. Qu'a-t-elle modifié ?
-Seulement l'impédance que l'émetteur voit à sa sortie
+Seulement l'impédance vue par l'émetteur
 Le ROS en chaque point de la ligne jusqu'à l'antenne
 La fréquence de résonance de l'antenne elle-même
 Les pertes de la ligne, désormais ramenées à zéro

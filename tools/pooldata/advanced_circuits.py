@@ -174,7 +174,7 @@ It narrows, so the junction capacitance rises
 It widens, so the junction capacitance rises
 It narrows, so the forward voltage drop falls
 Que devient la zone de déplétion d'une jonction PN lorsqu'on augmente la polarisation inverse ?
-Elle s'élargit, si bien que la capacité de jonction diminue
+Elle s'élargit, donc la capacité de jonction diminue
 Elle se rétrécit, donc la capacité de jonction croît
 Elle s'élargit, donc la capacité de jonction croît
 Elle se rétrécit, donc la chute directe de la jonction diminue
@@ -191,12 +191,12 @@ En inverse sous le claquage, où son courant de fuite est stable
 En conduction directe, juste sous sa tension de seuil
 
 Why is the tuning voltage of a varactor diode usually fed to it through a high-value resistor?
-So the control line does not load or detune the tuned circuit at RF
+So the control line does not load or detune the tuned circuit
 So the diode is forward biased by a safe, limited current
 So its capacitance depends on the current and not on the voltage
 So the tuning voltage is brought below the diode's 0.6 V threshold
 Pourquoi applique-t-on en général la tension d'accord d'une varicap à travers une forte résistance ?
-Pour que la tension de commande ne charge ni ne désaccorde le circuit accordé
+Pour que la commande ne charge ni ne désaccorde le circuit accordé
 Pour que la diode soit polarisée en direct par un courant sûr et limité
 Pour que sa capacité dépende du courant et non de la tension
 Pour ramener la tension d'accord sous le seuil de 0,6 V de la diode
@@ -281,7 +281,7 @@ Qu'est-ce que le gain alpha d'un transistor bipolaire ?
 Le rapport des courants de collecteur et d'émetteur, un peu moins de un
 Le rapport des courants de collecteur et de base, de 50 à 300 en général
 Le rapport des courants d'émetteur et de base, un peu plus de 100
-Le point à 3 dB de la courbe de gain en courant en base commune
+La fréquence à -3 dB du gain en courant en base commune
 
 What is the transition frequency (fT) of a transistor?
 The frequency where its common-emitter current gain falls to one
@@ -373,7 +373,7 @@ It conducts at zero gate voltage and needs reverse bias to turn off
 It is off at zero gate voltage and conducts below threshold
 It has a junction gate instead of an insulated one
 En quoi un MOSFET à enrichissement diffère-t-il d'un composant à appauvrissement ?
-Il est bloqué à tension de grille nulle et conduit au-delà de son seuil
+Il est bloqué à grille nulle et conduit au-delà de son seuil
 Il conduit à grille nulle et se bloque par une polarisation inverse
 Il est bloqué à grille nulle et conduit en deçà de son seuil
 Il a une grille à jonction au lieu d'une grille isolée
@@ -428,7 +428,7 @@ They give high efficiency in class A, so full power needs little heat sinking
 They need no bias, so the idle current is zero on receive
 They match 50 ohms directly, so no input or output network is needed
 Pourquoi les transistors LDMOS équipent-ils tant d'amplificateurs de puissance HF et VHF modernes ?
-Ils ont gain et puissance élevés sous haute tension, et sont robustes
+Ils ont gain et puissance élevés sous haute tension et tolèrent la désadaptation
 Ils ont un rendement élevé en classe A, d'où peu de dissipateur à pleine puissance
 Ils n'ont pas besoin de polarisation, leur courant de repos est donc nul
 Ils s'adaptent directement à 50 ohms, sans réseau d'entrée ni de sortie
@@ -709,7 +709,7 @@ Sa perte de conversion est nulle, ce qui dispense d'ampli FI
 Il rejette la fréquence image sans aucun filtre HF
 
 Which is a typical feature of a passive diode-ring doubly balanced mixer?
-Good port isolation and about 6 dB conversion loss
+Good port isolation and about 6 dB of conversion loss
 Good port isolation and about 20 dB of conversion gain
 Poor port isolation but about 10 dB of conversion gain
 Poor port isolation and about 6 dB of conversion loss
@@ -717,7 +717,7 @@ Quelle est une caractéristique typique d'un mélangeur doublement équilibré p
 Une bonne isolation des accès et environ 6 dB de pertes de conversion
 Une bonne isolation des accès et environ 20 dB de gain de conversion
 Une mauvaise isolation des accès mais environ 10 dB de gain de conversion
-Une mauvaise isolation des accès et environ 6 dB de perte de conversion
+Une mauvaise isolation des accès et environ 6 dB de pertes de conversion
 
 How does a frequency multiplier stage work?
 A non-linear stage makes harmonics and its output is tuned to one
@@ -769,10 +769,10 @@ The harmonics alone, since the inputs cancel at the output
 The sum frequency alone, as it lies far from the wanted IF
 The LO frequency alone, since the signal input is cancelled
 Quelles sorties indésirables faut-il éliminer par filtrage après un mélangeur asymétrique (non équilibré) ?
-Les entrées, leurs harmoniques et autres produits
-Les harmoniques, puisque les entrées s'annulent
-Les produits somme, puisque l'entrée et l'OL s'annulent
-Les signaux OL, puisque l'entrée signal est annulée
+Les deux entrées, leurs harmoniques et autres produits
+Les seules harmoniques, les entrées s'annulant en sortie
+La seule fréquence somme, éloignée de la FI voulue
+Le seul signal OL, l'entrée signal étant annulée
 """) + [
     mixer(14.2e6, 9e6), mixer(3.7e6, 5.2e6), mixer(144.3e6, 116e6),
 ]
@@ -822,16 +822,16 @@ Elle inverse Q quelle que soit D, puis le garde jusqu'au front suivant
 Elle laisse Q suivre D tant que la validation reste haute
 Elle remet Q à zéro, quelle que soit D, jusqu'au front suivant
 
-For an ideal analogue-to-digital converter, by about how much does each extra bit of resolution raise the signal-to-quantisation-noise ratio?
-About 6 dB
-About 3 dB
-About 1.8 dB
-About 10 dB
-Dans un CAN idéal, de combien environ chaque bit de plus améliore-t-il le rapport signal sur bruit de quantification ?
-Environ 6 dB
-Environ 3 dB
-Environ 1,8 dB
-Environ 10 dB
+Compared with QPSK at the same symbol rate, what does 64-QAM gain, and at what cost?
+Triple the bit rate, but it needs a much higher SNR
+Sixteen times the bit rate, with the same SNR needed
+Triple the bit rate, but it needs a wider channel
+The same bit rate, but it tolerates much more noise
+Par rapport à la QPSK à même rapidité de modulation, que gagne la 64-QAM, et à quel prix ?
+Un débit triple, exigeant un rapport signal/bruit bien plus fort
+Un débit seize fois plus élevé, pour le même rapport signal/bruit
+Un débit triple, exigeant un canal bien plus large
+Le même débit binaire, mais elle supporte bien plus de bruit
 
 What is the purpose of a Schmitt trigger input on a logic circuit?
 Its hysteresis gives clean switching from slow or noisy inputs
@@ -840,7 +840,7 @@ Its high gain amplifies weak inputs up to full logic levels
 Its latch stores one bit until the next reset pulse
 À quoi sert une entrée à trigger de Schmitt sur un circuit logique ?
 Son hystérésis donne des fronts nets à partir d'entrées lentes ou bruitées
-Son hystérésis retarde d'un temps fixe l'entrée, contre les rebonds
+Son hystérésis retarde d'un temps fixe la sortie, contre les rebonds
 Son fort gain porte les signaux faibles aux niveaux logiques
 Son verrou mémorise un bit logique jusqu'à la remise à zéro
 
@@ -883,12 +883,12 @@ Le courant HF se concentre en surface, ce qui réduit la résistance effective
 Le courant HF se répartit uniformément, mais l'isolant se met à conduire
 
 Which type of capacitor is preferred in the tuned circuit of a stable oscillator?
-An NP0 (C0G) ceramic or a silver mica capacitor
+An NP0 (C0G) ceramic, for its low thermal drift
 An X7R ceramic, for its high capacitance per volume
 A tantalum bead, for its low leakage and small size
 A polyester film, for its high working voltage
 Quel type de condensateur préfère-t-on dans le circuit accordé d'un oscillateur stable ?
-Un condensateur céramique NP0 (C0G) ou au mica argenté
+Un condensateur NP0 (C0G), pour sa faible dérive thermique
 Un condensateur céramique X7R, pour sa forte capacité par volume
 Un condensateur au tantale, pour sa faible fuite et sa petite taille
 Un condensateur à film polyester, pour sa haute tension de service
@@ -949,7 +949,7 @@ Sa résistance de décharge, montée pour le vider sans danger
 Sa réactance à la fréquence inscrite sur son boîtier
 
 Why are air-spaced or vacuum variable capacitors used in high-power antenna tuners?
-They withstand high RF voltages at high power with very low loss
+They withstand high RF voltages with very low loss
 They give the highest capacitance per unit volume
 They block DC while passing RF, unlike other capacitors
 They cool the rest of the unit through their air gap
@@ -960,7 +960,7 @@ Ils bloquent le continu tout en passant la HF, à la différence des autres
 Ils refroidissent l'ensemble par leur lame d'air
 """) + [
     toroid(20, 10e-6), toroid(48, 3e-6),
-    toroid(10, 4.7e-6),
+    toroid(10, 6.8e-6),
 ]
 
 TOPIC = {

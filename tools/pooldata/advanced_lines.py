@@ -164,12 +164,12 @@ Son impédance caractéristique multipliée par le coefficient de vélocité
 Elle dépend de sa longueur en longueurs d'onde
 
 Why may kinking or crushing a coaxial cable spoil its performance?
-It changes the conductor spacing and causes reflections
+It alters the conductor spacing, causing reflections
 It lowers the velocity factor, so the line looks longer
 It turns the cable into a balanced line at that point
 It adds inductance that blocks the higher frequencies
 Pourquoi un coude trop serré ou un écrasement peut-il dégrader un câble coaxial ?
-Il modifie l'écartement des conducteurs et provoque des réflexions
+Il change l'écartement des conducteurs, d'où des réflexions
 Il abaisse la vélocité, si bien que le câble paraît plus long
 Il transforme le câble en ligne symétrique à cet endroit
 Il ajoute une inductance qui bloque les fréquences élevées
@@ -211,16 +211,16 @@ Le rapport des pertes de la ligne à sa longueur en longueurs d'onde
 Le rapport de la longueur électrique de la ligne à sa longueur physique
 Le rapport du diamètre de son conducteur extérieur à l'intérieur
 
-Which has the highest velocity factor?
-Open-wire line with air dielectric, about 0.95
-Coaxial cable with solid polyethylene, about 0.66
-Foam-dielectric coaxial cable, about 0.8
-Twin-lead with a solid plastic web, about 0.82
-Quelle ligne a le coefficient de vélocité le plus élevé ?
-Ligne bifilaire à diélectrique air, environ 0,95
-Câble coaxial à polyéthylène plein, environ 0,66
-Câble coaxial à diélectrique mousse, environ 0,8
-Ruban bifilaire à âme plastique pleine, environ 0,82
+Which of these feed lines has the highest velocity factor?
+Open-wire line with air between its conductors
+Coaxial cable with a solid polyethylene dielectric
+Coaxial cable with a foam polyethylene dielectric
+Twin-lead moulded in a solid plastic web
+Laquelle de ces lignes a le coefficient de vélocité le plus élevé ?
+Ligne bifilaire à écarteurs, isolée par l'air
+Câble coaxial à diélectrique en polyéthylène plein
+Câble coaxial à diélectrique en polyéthylène mousse
+Ruban bifilaire moulé dans un plastique plein
 
 What does a quarter-wave line short-circuited at its far end look like at its input, at its design frequency?
 A very high impedance, like a parallel resonant circuit
@@ -320,7 +320,7 @@ It is all dissipated as heat in the transmitter's output stage
 It is radiated by the tuner's coil rather than the antenna
 It is absorbed in the tuner, which heats up in proportion
 Que devient la puissance réfléchie dans une ligne à faibles pertes lorsque le côté émetteur est adapté par une boîte d'accord ?
-Elle est renvoyée vers la charge par la boîte, si bien que peu est perdu
+Elle est renvoyée vers la charge par la boîte, et l'on en perd peu
 Elle est toute dissipée en chaleur dans l'étage de sortie de l'émetteur
 Elle est rayonnée par la bobine de la boîte au lieu de l'antenne
 Elle est absorbée par la boîte d'accord, qui chauffe d'autant

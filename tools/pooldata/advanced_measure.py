@@ -176,7 +176,7 @@ La tension du thermocouple suit la crête du courant
 What does a simple diode RF probe used with a DC voltmeter actually respond to?
 The peak of the RF voltage, scaled to RMS for a sine wave
 The average power delivered to the load, whatever its impedance
-The true RMS value of the RF voltage
+The true RMS value of the RF voltage, whatever its waveform
 The forward voltage, since the diode blocks the reflected wave
 À quoi réagit réellement une simple sonde HF à diode utilisée avec un voltmètre continu ?
 À la crête de la tension HF, ramenée à l'efficace pour une sinusoïde
@@ -297,7 +297,7 @@ Au-delà de sa bande passante, il affiche des harmoniques inexistants
 Près de sa limite, la sonde charge davantage le circuit mesuré
 
 Which instrument is best for checking that a transmitter's harmonics and spurious emissions are low enough?
-A spectrum analyser connected through a suitable attenuator
+A spectrum analyser behind an attenuator
 A multimeter on its AC range fitted with an RF probe
 An SWR meter placed between transmitter and antenna
 A frequency counter connected to a sampling coupler
@@ -411,7 +411,7 @@ Measuring the insertion loss of a filter across its passband
 À mesurer l'adaptation d'une charge à l'impédance de référence
 À mesurer la chaleur perdue dans une ligne coaxiale
 À mesurer le gain d'une antenne par rapport à un dipôle
-À mesurer la perte d'insertion d'un filtre
+À mesurer la perte d'insertion d'un filtre dans sa bande passante
 
 A wattmeter between transmitter and antenna tuner shows 100 W forward and nothing reflected. A second wattmeter between the tuner and a mismatched antenna shows 130 W forward and 30 W reflected. Ignoring tuner and line losses, how much power does the antenna accept?
 100 W

@@ -172,7 +172,7 @@ To reduce the hysteresis losses of the core steel
 To reduce the copper losses in the windings
 To keep the core from saturating at full load
 Pourquoi les noyaux des transformateurs secteur sont-ils faits de minces tôles isolées ?
-Pour réduire les pertes par courants de Foucault du noyau
+Pour réduire les pertes par courants de Foucault
 Pour réduire les pertes par hystérésis de l'acier
 Pour réduire les pertes cuivre des enroulements
 Pour éviter la saturation du noyau à pleine charge

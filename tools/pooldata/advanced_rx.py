@@ -113,7 +113,7 @@ The BFO raises the gain of the IF stages enough to hear weak signals
 It cancels the image frequency before the signal reaches the detector
 It shifts the signal into the passband of the IF filter so that it is heard
 Pourquoi un récepteur a-t-il besoin d'un oscillateur de battement (BFO) pour recevoir la télégraphie et la BLU ?
-Une porteuse locale doit battre avec eux pour produire l'audio
+Une porteuse locale doit battre avec le signal pour produire l'audio
 Le BFO augmente assez le gain des étages FI pour entendre les signaux faibles
 Il annule la fréquence image avant que le signal n'atteigne le détecteur
 Il décale le signal dans la bande passante du filtre FI pour qu'il soit entendu
@@ -312,7 +312,7 @@ Quel est l'effet de la réception de la BLU à travers un filtre de seulement 50
 L'essentiel de la parole est coupé et devient difficile à suivre
 Un son plus clair, puisque moins de bruit atteint le détecteur
 Un son aigu, car la bande étroite décale les fréquences de la parole
-Le même résultat, la BLU étant de toute façon aussi étroite
+Aucun effet, la BLU étant de toute façon aussi étroite
 
 What does the IF shift or passband tuning control do?
 It moves the passband relative to the signal to dodge interference
@@ -555,12 +555,12 @@ Limiter l'excursion des signaux forts à la largeur du filtre
 Limiter le gain des étages FI pour que la CAG prenne le relais
 
 How does forward error correction (FEC) let a digital mode survive errors on the path?
-Redundant bits let the receiver correct most errors without a repeat
+Redundant bits let most errors be corrected with no repeat
 The receiver asks for each damaged block to be sent again
 The transmitter raises its power when the far end reports errors
 Each bit is sent on two frequencies and the stronger one is kept
 Comment la correction d'erreurs directe (FEC) permet-elle à un mode numérique de survivre aux erreurs du trajet ?
-Des bits redondants laissent le récepteur corriger seul les erreurs
+Des bits redondants corrigent la plupart des erreurs sans renvoi
 Le récepteur demande que chaque bloc endommagé soit renvoyé
 L'émetteur augmente sa puissance quand l'autre station signale des erreurs
 Chaque bit part sur deux fréquences et le récepteur garde la plus forte

@@ -290,7 +290,7 @@ Par effet de peau, la HF passe par l'extérieur de la bobine, pas par les spires
 """) + [
     xl(7.1e6, 2.2e-6),
     xc(3.6e6, 470e-12), xc(21.1e6, 100e-12),
-    zser(30, 90, 50), zser(40, 25, 55),
+    zser(30, 90, 50), zser(80, 30, 90),
     xc(1.85e6, 1e-9),
 ]
 
@@ -376,7 +376,7 @@ Quelle est la condition de résonance d'un circuit comportant de l'inductance et
 La réactance inductive égale la réactance capacitive
 La résistance est égale à la réactance inductive
 L'inductance en henrys est égale à la capacité en farads
-L'annulation du courant dans le circuit
+Le courant dans le circuit tombe à zéro
 
 How does a parallel LC circuit behave at resonance when fed from a source?
 It presents a high resistive impedance and draws very little current
@@ -440,7 +440,7 @@ Le Q n'agit que sur la fréquence de résonance, pas sur la sélectivité
 Un Q plus élevé déplace la courbe de réponse vers les fréquences basses
 
 What is the effect of connecting a resistor in parallel with a parallel tuned circuit?
-It always lowers the Q and so widens the bandwidth of the circuit
+It always lowers the Q and so widens the bandwidth
 It raises the Q and narrows the bandwidth
 It raises the resonant frequency without changing the Q
 It has no effect, as a resistor cannot detune the circuit
@@ -456,7 +456,7 @@ The capacitance of the tuning capacitor at resonance
 The level of the voltage applied to the circuit
 The number of turns on the coil being too small
 Qu'est-ce qui limite principalement le Q d'un circuit accordé réel en haute fréquence ?
-Les pertes de la bobine, dont l'effet de peau
+Les pertes de la bobine, effet de peau compris
 La valeur de la capacité d'accord à la résonance
 Le niveau de la tension appliquée au circuit
 Le nombre trop faible de spires de la bobine
@@ -665,7 +665,7 @@ The attenuation the filter gives to signals far outside its passband
 The power lost when the filter is removed from the circuit
 The reduction in Q caused by the filter's components
 Que désigne la perte d'insertion d'un filtre ?
-L'affaiblissement du signal utile dans la bande passante dû au filtre
+L'affaiblissement du signal utile dans la bande passante
 L'atténuation apportée aux signaux loin de la bande passante
 La puissance perdue lorsqu'on retire le filtre du circuit
 La diminution du Q causée par les composants du filtre
@@ -729,16 +729,16 @@ D'environ quatre unités S, puisque la puissance est multipliée par quatre
 D'environ trois unités S, puisque 400 W représente 300 W de plus
 D'environ une demi-unité S, puisque la puissance augmente de 3 dB
 
-In an ideal analogue-to-digital converter, by how much does each extra bit improve the quantisation signal-to-noise ratio?
-About 6 dB
-About 3 dB
-About 10 dB
-About 2 dB
-Dans un convertisseur analogique-numérique idéal, de combien chaque bit supplémentaire améliore-t-il le rapport signal sur bruit de quantification ?
-Environ 6 dB
-Environ 3 dB
-Environ 10 dB
-Environ 2 dB
+A receiver's noise is measured through a 2.4 kHz SSB filter. By about how much does the noise power reaching the detector fall when a 500 Hz CW filter is switched in instead?
+About 6.8 dB
+About 15.7 dB
+About 4.8 dB
+About 0.7 dB
+On mesure le bruit d'un récepteur à travers un filtre BLU de 2,4 kHz. De combien environ la puissance de bruit qui atteint le détecteur baisse-t-elle si l'on passe sur un filtre CW de 500 Hz ?
+Environ 6,8 dB
+Environ 15,7 dB
+Environ 4,8 dB
+Environ 0,7 dB
 
 A 2 m station uses a transceiver delivering 25 W, a feed line with 2 dB of loss, another 1 dB lost in a lightning arrestor and connectors, and a Yagi with a gain of 9 dBd. Adding up the decibels of the whole chain, what effective radiated power does the station produce?
 About 100 W

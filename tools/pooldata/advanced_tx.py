@@ -122,7 +122,7 @@ The sidebands grow while the bandwidth stays the same
 The sidebands move closer to the carrier, narrowing the signal
 The audio is clipped at the receiver, but the signal stays clean
 Que se passe-t-il lorsqu'un émetteur AM est modulé au-delà de 100 pour cent ?
-La porteuse est coupée dans les creux, d'où des éclaboussures
+La porteuse est coupée dans les creux, d'où des débordements
 Les bandes latérales croissent sans que la bande s'élargisse
 Les bandes latérales se rapprochent de la porteuse et le signal se resserre
 L'audio est écrêté au récepteur, mais le signal émis reste propre
@@ -207,16 +207,16 @@ The output drifts in frequency during speech and then settles
 Que risque-t-on avec un modulateur mal équilibré dans un émetteur BLU ?
 De la porteuse passe en sortie, entendue comme un sifflement fixe
 La bande indésirable traverse le filtre et passe en sortie
-La sortie est déformée sur les crêtes de parole, d'où des éclaboussures
+La sortie est déformée sur les crêtes de parole, d'où des débordements
 Le signal émis dérive en fréquence pendant la parole
 
 How can one filter be used to select either upper or lower sideband?
-By moving the carrier oscillator to the other side of the filter
+By shifting the carrier oscillator to the other edge of the filter
 By reversing the polarity of the audio fed to the balanced modulator
 By swapping over the input and output connections of the filter
 By unbalancing the modulator in favour of the wanted sideband
 Comment peut-on choisir la bande latérale supérieure ou inférieure avec un seul filtre ?
-En plaçant l'oscillateur de porteuse de l'autre côté du filtre
+En décalant l'oscillateur de porteuse de l'autre côté du filtre
 En inversant la polarité de l'audio appliquée au modulateur équilibré
 En permutant les connexions d'entrée et de sortie du filtre
 En déséquilibrant le modulateur en faveur d'une bande latérale
@@ -232,7 +232,7 @@ Quelle est la largeur de bande typique d'un signal BLU en phonie ?
 6 à 8 kHz
 12 à 16 kHz
 
-Why must SSB signals be amplified by linear stages?
+Why must an SSB signal be amplified by linear stages?
 Its envelope is the speech, which non-linearity would distort
 Its amplitude is constant, which would overload a class C stage
 Its suppressed carrier would reappear in a class C stage
@@ -319,7 +319,7 @@ Its carrier amplitude also varies with the audio level
 En quoi la modulation de phase diffère-t-elle de la modulation de fréquence pour une amplitude audio donnée ?
 Son excursion croît proportionnellement à la fréquence audio
 Son excursion baisse en proportion de la fréquence audio
-Sa déviation ne dépend que de la fréquence audio
+Son excursion ne dépend que de la fréquence audio
 Sa porteuse varie aussi en amplitude avec le niveau audio
 
 What is the purpose of pre-emphasis in an FM transmitter and de-emphasis in the receiver?
@@ -397,7 +397,7 @@ Une oscillation sur la fréquence de travail, supprimée en réduisant l'excitat
 What is the purpose of neutralisation in an RF amplifier?
 To cancel the feedback that would make the stage oscillate
 To cancel the even harmonics produced in the output stage
-To balance the bias of two valves working in push-pull pairs
+To balance the bias of two valves working in push-pull
 To cancel the hum that the heater supply puts on the signal
 Quel est le but du neutrodynage dans un amplificateur HF ?
 Annuler la réaction interne qui ferait osciller l'étage
@@ -406,7 +406,7 @@ Annuler l'écart de polarisation entre deux tubes en push-pull
 Annuler le ronflement que l'alimentation des filaments ajoute au signal
 
 What is chirp on a CW signal and what usually causes it?
-A shift in signal frequency as each element starts, from oscillator pulling
+A frequency shift at each key-down, from oscillator pulling
 A click either side of the signal, from keying edges that are too fast
 A hum on the note, from poor smoothing of the transmitter's supply
 A slow drift over an hour, as the oscillator warms up in its box
@@ -424,7 +424,7 @@ Tune for the lowest SWR, then leave the load control at its minimum
 Comment règle-t-on l'accord (plaque) et la charge du circuit en pi d'un amplificateur à tubes ?
 Accorder au creux du courant plaque puis charger jusqu'au courant nominal
 Accorder au maximum du courant plaque, puis charger jusqu'à l'arrêt du courant grille
-Accorder au maximum du courant grille, la charge étant réglée au creux
+Charger au creux du courant plaque, puis accorder au maximum du courant grille
 Accorder au plus faible ROS, puis laisser la charge au minimum
 
 Why does phase noise on a transmitter's oscillator matter to other stations?
@@ -483,12 +483,12 @@ Un filtre passe-bas réglé juste au-dessus de sa fréquence d'émission
 Un balun au point d'alimentation de l'antenne contre le mode commun
 
 Why should a transmitter's output stage never be operated without a suitable load?
-The mismatch puts excessive voltage and current on the output devices
+The mismatch stresses the output devices past their ratings
 The output would radiate on a harmonic instead of the carrier
 The oscillator would be pulled off frequency by the open line
 The power would return to the supply and blow its fuse
 Pourquoi ne faut-il jamais faire fonctionner l'étage de sortie d'un émetteur sans charge appropriée ?
-La désadaptation applique une tension excessive aux composants de sortie
+La désadaptation surcharge les composants de sortie
 La sortie rayonnerait sur un harmonique au lieu de la porteuse
 La fréquence de l'oscillateur serait tirée par la ligne ouverte
 La puissance reviendrait à l'alimentation et ferait sauter son fusible
@@ -525,8 +525,8 @@ It biases the stage to mid-point, so that it conducts the whole cycle
 Pourquoi la classe AB est-elle courante dans les amplificateurs linéaires pour la BLU ?
 Son faible courant de repos donne peu de distorsion et un bon rendement
 Sa polarisation nulle supprime le courant de repos et accroît le rendement
-Il polarise l'étage au-delà du blocage, si bien que la distorsion s'annule
-Il polarise l'étage à mi-course, si bien qu'il conduit pendant le cycle entier
+Elle polarise l'étage au-delà du blocage, si bien que la distorsion s'annule
+Elle polarise l'étage à mi-course, si bien qu'il conduit pendant le cycle entier
 
 Why is a class C amplifier suitable for CW and FM but not for SSB?
 Its non-linearity is harmless when the amplitude is constant
@@ -594,18 +594,18 @@ To raise its radiated power by making the feed line resonate
 To match the transmitter to the antenna over the whole band
 To let it share one antenna with receivers on the same frequency
 Pourquoi place-t-on souvent un filtre à cavité à fort Q entre l'émetteur d'un relais et son antenne sur un site partagé ?
-Pour réduire son bruit large bande sur les canaux voisins
+Pour réduire son bruit large bande sur les récepteurs voisins
 Pour augmenter la puissance rayonnée en faisant résonner la ligne
 Pour adapter l'émetteur à l'antenne sur la bande entière
 Pour partager l'antenne avec des récepteurs sur la même fréquence
 
 What is meant by spurious emissions?
-Emissions outside the necessary bandwidth, such as harmonics
+Emissions far outside the necessary bandwidth, like harmonics
 Emissions inside the necessary bandwidth, such as the sidebands
 Emissions just outside the channel, caused by the modulation itself
 Emissions on the wanted frequency that exceed the licensed power
 Que désigne-t-on par émissions non essentielles ?
-Les émissions hors de la largeur de bande nécessaire, comme les harmoniques
+Les émissions loin de la bande nécessaire, comme les harmoniques
 Les émissions dans la bande nécessaire, comme les bandes latérales
 Les émissions juste hors du canal, dues à la modulation elle-même
 Les émissions sur la fréquence voulue au-delà de la puissance autorisée
@@ -615,7 +615,7 @@ Overdriving the amplifier, which flattens the speech peaks
 Too little microphone gain, with the processor switched off
 Too much ALC, which holds the drive below the amplifier's limit
 Running the amplifier in class AB rather than class A
-Quelle est la cause fréquente des éclaboussures d'un émetteur BLU équipé d'un amplificateur linéaire ?
+Quelle est la cause fréquente des débordements (splatter) d'un émetteur BLU équipé d'un amplificateur linéaire ?
 Une surexcitation de l'amplificateur, qui écrase les crêtes
 Une commande de gain micro trop basse, le processeur coupé
 Une ALC trop forte, qui maintient l'excitation de l'amplificateur sous sa limite
@@ -627,7 +627,7 @@ Harmonics from your transmitter falling on the TV channel
 Your signal mixing with the TV signal in the ionosphere
 Your antenna re-radiating the TV channel at a higher level
 La télévision d'un voisin est perturbée seulement quand vous émettez, bien que votre signal soit propre. Que faut-il soupçonner en premier ?
-La saturation de l'entrée ou des câbles du poste par votre signal fort
+La saturation de l'étage d'entrée du poste par votre signal fort
 Les harmoniques de votre émetteur qui tombent sur le canal TV
 Le mélange de votre signal avec celui de la TV dans l'ionosphère
 Votre antenne qui rerayonne le canal TV à un niveau plus élevé
@@ -651,7 +651,7 @@ Corroded joints in the mains wiring cause hum on your signal
 Qu'est-ce que l'effet « boulon rouillé » ?
 Des contacts rouillés redressent les signaux forts et rayonnent des mélanges
 Des connecteurs corrodés ajoutent des pertes qui améliorent le ROS affiché
-Des pylônes rouillés désaccordent l'antenne et déplacent sa résonance
+Des joints de pylône rouillés désaccordent l'antenne et déplacent sa résonance
 Des contacts corrodés du secteur causent un ronflement sur votre signal
 
 How is the suppression of a transmitter's harmonics usually expressed?

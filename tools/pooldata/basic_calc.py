@@ -1003,7 +1003,9 @@ def battery(values):
         en = "A fully charged %s Ah battery powers equipment drawing a steady %s. Ideally, how long will it last?"
         fr = "Une batterie de %s Ah bien charg\u00e9e alimente un appareil consommant %s en continu. Combien de temps tiendra-t-elle en th\u00e9orie ?"
         def fmt(v, lang):
-            return ("%s hours" if lang == "en" else "%s heures") % num(v, lang, 3)
+            if lang == "fr":    # French keeps the singular below two
+                return "%s heure%s" % (num(v, lang, 3), "s" if v >= 2 else "")
+            return "%s hours" % num(v, lang, 3)
         args = lambda lang: (num(ah, lang), _v(cur, "A", lang))
         # multiplied instead of divided; upside down; only half the charge
         # counted as usable (not the ideal case asked); the answer in

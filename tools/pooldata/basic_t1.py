@@ -314,7 +314,7 @@ At any time, as long as you keep the power below 10 W
 Once the friend has passed the exam, before the licence arrives
 Un ami non licencié veut parler depuis votre station. Pour la plupart des administrations, quand est-ce possible ?
 Seulement si les règles le permettent, vous restant aux commandes
-Si l'ami donne un indicatif de son choix en début de passage
+Si l'ami donne un indicatif de son choix à chaque passage
 À tout moment, si la puissance reste inférieure à 10 W
 Dès que l'ami a réussi l'examen, avant de recevoir sa licence
 
@@ -415,7 +415,7 @@ Multi-multi: several transmitters on the air at once
 Military museum: a station run by a military museum
 Qu'indique le suffixe « /MM » ajouté à un indicatif ?
 Mobile maritime : la station est à bord d'un navire en mer
-Mobile montagne : trafic depuis un sommet au-dessus d'une altitude fixée
+Mobile montagne : trafic depuis un sommet
 Multi-multi : plusieurs émetteurs en service à la fois
 Musée militaire : une station exploitée par un musée de l'armée
 
@@ -605,7 +605,7 @@ Those of your home country, wherever you operate
 The more generous rules of the two countries
 Those of the ITU region in which your licence was issued
 Quand vous trafiquez à l'étranger dans le cadre d'un accord de réciprocité, quelles règles devez-vous suivre ?
-Celles du pays hôte, selon ses privilèges
+Celles du pays hôte, dans les limites qu'il fixe
 Celles de votre pays, où que vous trafiquiez
 Les plus favorables des deux pays, bande par bande
 Celles de la région de l'UIT où votre licence a été délivrée
@@ -730,7 +730,7 @@ Yes, if you own the recording and announce its title
 Pouvez-vous émettre de la musique sur une bande amateur pour divertir d'autres radioamateurs ?
 Non, divertir n'est pas l'objet du service d'amateur
 Oui, si elle dure moins de dix minutes par heure
-Sur toute bande au-dessus de 30 MHz
+Sur toute bande au-dessus de 30 MHz, où la portée est faible
 Oui, si vous possédez l'enregistrement et annoncez son titre
 
 Which of these is a proper use of an amateur station?
@@ -1048,12 +1048,12 @@ Pourvu qu'elle réduise sa puissance au-dessus de 7,200 MHz
 Oui, la région de l'autre station fixant la limite
 
 Why must you keep your whole signal, not just the displayed frequency, inside the band?
-The whole emission, sidebands included, must be within the band
+Sidebands past the band edge are a transmission outside the band
 Because the displayed frequency is seldom the one transmitted
 So that the other station can receive both of the sidebands
 Only the carrier need stay in; the rest is band-plan courtesy
 Pourquoi votre signal entier, et pas seulement la fréquence affichée, doit-il rester dans la bande ?
-Toute l'émission, bandes latérales comprises, doit y rester
+Une bande latérale qui dépasse la limite émet hors bande
 Parce que la fréquence affichée est rarement celle émise
 Pour que l'autre station reçoive les deux bandes latérales
 Seule la porteuse compte ; le reste relève du plan de bandes
@@ -1167,7 +1167,7 @@ Ignore the notice, provided no neighbour has complained yet
 Carry on, but on another band with the same setup
 Increase power so that the wanted signal dominates
 Que faites-vous si le service de contrôle de l'administration vous signale que votre signal contient de fortes harmoniques ?
-Cesser de l'utiliser et la corriger, par exemple par un filtre passe-bas
+Cesser d'émettre jusqu'à la correction, par un filtre passe-bas
 Ignorer l'avis tant que les voisins ne se plaignent pas
 Continuer, mais sur une autre bande avec la même installation
 Augmenter la puissance pour que le signal utile domine

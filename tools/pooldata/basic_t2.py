@@ -473,7 +473,7 @@ Faster than the stations you hope to work
 Quand vous lancez appel en Morse, à quelle vitesse transmettez-vous ?
 À une vitesse que vous recevez vous-même sans peine
 Aussi vite que le permet votre manipulateur
-À exactement 5 mots par minute, comme l'exigent les règles
+À exactement 5 mots par minute
 Plus vite que les stations que vous espérez contacter
 
 Two stations answer your CQ at the same time. What is good practice?
@@ -499,7 +499,7 @@ Un appel destiné à une station déjà connue
 Un appel transmis sur deux fréquences, une par direction
 
 How should you end a contact?
-Greetings and both call signs, then say if you stay
+Greetings, both call signs, and whether you stay on frequency
 Stop transmitting without a word; the other will understand
 Say goodbye and switch off, without call signs
 Switch off while the other station is still talking
@@ -1057,7 +1057,7 @@ Relaying messages through packet digipeaters
 Pour quoi le PSK31 est-il surtout connu ?
 Les échanges au clavier en direct, sur un signal très étroit
 Des échanges à signaux faibles par périodes fixes de 15 secondes
-L'envoi d'images à balayage lent, en environ 31 secondes chacune
+L'envoi d'images en environ 31 secondes
 Le relais de messages par les digipeaters du packet
 
 What is the main cause of overheating when a transceiver runs digital modes at full power?
@@ -1084,13 +1084,13 @@ Le niveau audio doit correspondre à la tonalité CTCSS du mode
 
 What is APRS used for?
 Sending positions and short messages by packet radio
-Encrypting messages for club members
-Measuring the radiation patterns of antennas
+Sending still pictures line by line, as slow-scan TV
+Linking repeaters in different towns over the internet
 Tuning antennas automatically from a distance
 À quoi sert l'APRS ?
-À transmettre positions et messages courts par packet radio
-À chiffrer les messages du club
-À mesurer les diagrammes de rayonnement des antennes
+À transmettre positions et messages courts en packet
+À envoyer des images fixes en télévision à balayage lent
+À relier par internet des relais de villes différentes
 À accorder les antennes à distance, automatiquement
 
 An amateur satellite is said to work in "mode U/V". What does this tell you?
@@ -1162,7 +1162,7 @@ Un accord entre deux stations pour échanger leurs fréquences pendant le concou
 La liste des résultats finaux publiée par les organisateurs
 
 During a big contest weekend, why should contest stations keep out of some narrow parts of the bands?
-Band plans keep segments such as the beacon ones contest-free
+Band plans keep segments such as beacon sub-bands contest-free
 Those segments are allocated to broadcasting on contest weekends
 Contest signals are too wide to fit in narrow segments
 The ITU reserves them for emergency traffic at weekends
@@ -1211,7 +1211,7 @@ Call the station you want directly, since the net is open to all
 Break in at once with your traffic, then give your call sign
 Call CQ on the net frequency between two of the net's overs
 Vous voulez rejoindre un réseau dirigé en cours. Comment vous signalez-vous normalement ?
-Attendre que la station directrice du réseau appelle les arrivées
+Attendre que la station directrice demande qui veut se signaler
 Appeler directement la station voulue, puisque le réseau est ouvert
 Intervenir aussitôt avec votre message, puis donner votre indicatif
 Lancer appel général sur la fréquence du réseau entre deux passages

@@ -11,7 +11,7 @@ About 13.8 V
 About 9 V
 About 24 V
 About 5 V
-De quelle tension continue nominale ont besoin la plupart des émetteurs-récepteurs HF, comme le réseau d'une voiture moteur tournant ?
+De quelle tension continue nominale ont besoin la plupart des émetteurs-récepteurs HF, celle d'une voiture moteur tournant ?
 Environ 13,8 V
 Environ 9 V
 Environ 24 V
@@ -383,7 +383,7 @@ They can ionise atoms in the tissue, like X-rays
 They build up a static charge in the body
 They magnetise the iron carried in the blood
 Pourquoi des champs HF intenses sont-ils nocifs pour les personnes proches des antennes ?
-Ils échauffent alors les tissus du corps
+Ils peuvent échauffer les tissus du corps
 Ils ionisent les atomes des tissus, comme les rayons X
 Ils chargent le corps d'électricité statique
 Ils aimantent le fer contenu dans le sang
@@ -437,7 +437,7 @@ It halves it compared with a steady carrier
 It leaves it unchanged, as the peak level counts
 It doubles it, since each burst starts at full power
 It quarters it, as exposure goes with power squared
-L'exposition se juge en moyenne sur une durée fixe, par exemple six minutes. À puissance constante, que change un taux d'émission de 50 % ?
+L'exposition se juge en moyenne sur une durée fixe, par exemple six minutes. À puissance constante, que change un rapport cyclique de 50 % ?
 Il la divise par deux par rapport à une porteuse continue
 Il ne la change pas, seule la crête comptant
 Il la double, chaque salve partant à pleine puissance
@@ -861,8 +861,8 @@ Dans un tiroir, hors de vue
 Why should heat be applied only briefly when soldering a semiconductor?
 Too much heat can damage the device
 Heat makes the solder turn into flux
-Long heating raises their gain for good
-Their leads can melt before the solder does
+Long heating raises its gain for good
+Its leads can melt before the solder does
 Pourquoi ne chauffer que brièvement en soudant un semi-conducteur ?
 Trop de chaleur peut abîmer le composant
 La chaleur transforme la soudure en flux
@@ -942,7 +942,7 @@ It puts the station on transmit while pressed
 It steps the frequency up while it is pressed
 It raises the mic amplifier's gain while pressed
 It turns the speech processor on while pressed
-Quelle est la fonction de la pédale ou du bouton d'alternat (PTT) d'un microphone ?
+Quelle est la fonction du bouton d'alternat (PTT) d'un microphone ?
 Il met la station en émission tant qu'on appuie
 Il fait monter la fréquence tant qu'on appuie
 Il augmente le gain du préampli micro tant qu'on appuie

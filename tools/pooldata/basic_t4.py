@@ -84,7 +84,7 @@ Une diode qui s'allume quand le radiateur est trop chaud
 Un petit chauffage qui maintient un quartz à température fixe
 """) + c.colour_code([(4, 7, 2), (1, 0, 3), (2, 2, 1)])
 
-S02 = c.r_series([[100, 220, 330], [1000, 2200, "10000"]]) + c.r_parallel([[1000, 1000], [100, 150]]) + parse("""
+S02 = c.r_series([[100, 220, 330], [1000, 2200, "10000"]]) + c.r_parallel([[1000, 4700], [100, 150]]) + parse("""
 A resistor is connected in parallel with an existing resistor in a circuit. What happens to the total resistance?
 It decreases, whatever the new value
 It increases by the value of the added resistor
@@ -332,7 +332,7 @@ Pourquoi un transformateur ne fonctionne-t-il pas en continu permanent ?
 Le champ ne varie pas, donc n'induit pas de tension
 Le continu est trop fort pour les fins enroulements
 Un courant constant n'a pas de tension à transmettre
-Il fonctionne, mais toujours avec un moins bon rendement qu'en alternatif
+Il fonctionne, mais toujours moins bien qu'en alternatif
 
 What is a ferrite core used for in RF coils and chokes?
 To get more inductance in less space
@@ -354,7 +354,7 @@ Dans un transformateur idéal, comment se comparent les puissances primaire et s
 Les deux sont égales
 La secondaire est plus élevée
 La secondaire est plus faible
-Elles diffèrent du rapport de spires
+Elles sont dans le rapport des spires
 """) + c.turns([(230, 1150, 60), (12, 20, 100), (230, 500, 25)])
 
 S06 = c.l_combo([("series", ["0.00001", "0.000022"]), ("parallel", ["0.0001", "0.0001"]),
@@ -420,7 +420,7 @@ Thick wire gives much more inductance per turn
 Thick wire keeps RF from radiating off the coil
 Its thick wire stands a higher voltage between turns
 Pourquoi préfère-t-on une bobine en fil épais dans un circuit à fort courant ou forte puissance ?
-Sa résistance plus faible gaspille moins de chaleur
+Sa résistance plus faible dissipe moins de chaleur
 Le fil épais donne bien plus d'inductance par spire
 Le fil épais empêche la HF de rayonner de la bobine
 Son fil épais tient mieux la tension entre spires
@@ -532,7 +532,7 @@ Regulating voltage
 Handling high power in the output stage
 Emitting infrared light for remote controls
 À quoi sert souvent une diode au germanium dans les récepteurs simples ?
-À détecter les signaux faibles, grâce à sa faible tension directe
+À détecter les signaux faibles
 À réguler la tension de l'alimentation
 À supporter de fortes puissances dans l'étage final
 À émettre de l'infrarouge pour les télécommandes
@@ -556,7 +556,7 @@ Emitter, base and collector
 Anode, cathode and gate
 Input, output and common
 En remplaçant un transistor à effet de champ, vous devez repérer ses trois électrodes. Comment s'appellent-elles ?
-La source, la grille, le drain
+La source, la grille et le drain
 L'émetteur, la base et le collecteur
 L'anode, la cathode et la gâchette
 L'entrée, la sortie et le commun
@@ -809,12 +809,12 @@ Un transformateur
 
 In a circuit diagram, what is represented by two coils drawn side by side with parallel lines between them?
 A transformer
-Two chokes
+Two separate chokes
 A relay coil and its contact
 A capacitor between two coils
 Dans un schéma électrique, que représentent deux bobines dessinées côte à côte avec des traits parallèles entre elles ?
 Un transformateur
-Deux selfs
+Deux selfs séparées
 Une bobine de relais et son contact
 Un condensateur entre deux bobines
 

@@ -257,7 +257,7 @@ Sa résistance monte et elle absorbe plus de puissance
 
 S05 = c.divider([(12, 1000, 2000), (9, 2000, 1000), (15, 4700, 10000)]) + parse("""
 What does Kirchhoff's current law state?
-Currents into a junction equal the currents out
+Currents into a junction equal those out
 Voltages around a junction add up to zero
 The power is the current times the voltage
 The sum of the resistances in a loop is zero
@@ -271,12 +271,12 @@ What does Kirchhoff's voltage law state?
 Around a closed loop, voltage rises equal voltage drops
 The current is the same in every branch of a parallel circuit
 The voltage is the same across every part of a series circuit
-The total voltage is always zero in a working circuit
+The voltage is the same at every point of a closed loop
 Que dit la loi des mailles de Kirchhoff ?
 Dans une boucle fermée, élévations et chutes de tension s'équilibrent
 Le courant est le même dans toutes les branches d'un circuit parallèle
 La tension est la même aux bornes de chaque élément d'un circuit série
-La tension totale est toujours nulle dans un circuit qui marche
+Le potentiel est le même en tout point d'une boucle fermée
 
 Three resistors of equal value are connected in series across a 9 V supply. What voltage appears across each of them?
 3 V
@@ -546,8 +546,8 @@ Because the resistor's value changes with frequency
 It can; at any one frequency they simply add
 Pourquoi ne peut-on pas trouver l'impédance d'une résistance et d'une bobine en série en additionnant les ohms ?
 Leurs tensions sont déphasées de 90 degrés
-Parce que la réactance d'une bobine ne se mesure pas en ohms
-Parce que la valeur de la résistance varie avec la fréquence
+La réactance d'une bobine ne se mesure pas en ohms
+La valeur de la résistance varie avec la fréquence
 C'est possible ; à une fréquence donnée elles s'additionnent
 
 In a circuit with inductive and capacitive reactance in series, what happens to the two reactances?
@@ -562,12 +562,12 @@ Elles se multiplient, comme en parallèle
 Elles n'agissent ni l'une sur l'autre ni sur le courant
 
 Why does a 50-ohm transmitter need to see a load close to 50 ohms?
-To give full power without excess voltage or current
+To give full power without damage
 Any other load makes its frequency drift
 50 ohms is the impedance of free space
 A 50-ohm load filters out its harmonics
 Pourquoi un émetteur de 50 ohms doit-il voir une charge proche de 50 ohms ?
-Pour fournir toute sa puissance sans tension ni courant excessifs
+Pour donner toute sa puissance sans dommage
 Toute autre charge fait dériver sa fréquence
 50 ohms est l'impédance du vide
 Une charge de 50 ohms filtre ses harmoniques
@@ -743,16 +743,16 @@ Par convention, un point S d'un S-mètre HF bien étalonné correspond à combie
 3 dB, soit un facteur deux en puissance
 1 dB, soit environ un quart de puissance en plus
 
-A station reduces its power from 100 W to 25 W, a fall of 6 dB. Taking 6 dB per S-unit, by how much does its signal fall on your S-meter?
-About one S-unit
-About two S-units, one per 3 dB
-About four S-units, one per 25 W
-About nine S-units, down to the noise
-Une station réduit sa puissance de 100 W à 25 W, soit une baisse de 6 dB. À 6 dB par point S, de combien son signal baisse-t-il sur votre S-mètre ?
-D'environ un point S
-D'environ deux points S, un par 3 dB
-D'environ quatre points S, un par 25 W
-D'environ neuf points S, jusqu'au bruit
+A station reduces its power from 100 W to 25 W. Taking 6 dB per S-unit, by how much does its signal fall on your S-meter?
+One S-unit, as a quarter of the power is 6 dB
+Two S-units, one for each halving of the power
+Three S-units, from the 75 W that was cut
+Four S-units, one for every 25 W taken off
+Une station réduit sa puissance de 100 W à 25 W. À 6 dB par point S, de combien son signal baisse-t-il sur votre S-mètre ?
+Un point S : un quart de puissance fait 6 dB
+Deux points S, un par moitié de puissance
+Trois points S, pour les 75 W ôtés
+Quatre points S, un par tranche de 25 W
 
 What does a negative figure in decibels, such as -3 dB, describe?
 A loss: less comes out than goes in
@@ -790,12 +790,12 @@ Deux
 Trois
 
 What does a low-pass filter do?
-It passes only the frequencies below its cut-off
+It passes frequencies below its cut-off
 It passes frequencies above its cut-off
 It passes a narrow band around its cut-off
 It attenuates frequencies below its cut-off
 Que fait un filtre passe-bas ?
-Il laisse passer seulement les fréquences sous sa coupure
+Il laisse passer les fréquences sous sa coupure
 Il laisse passer les fréquences au-dessus de sa coupure
 Il laisse passer une bande étroite autour de sa coupure
 Il atténue les fréquences sous sa coupure
@@ -902,12 +902,12 @@ Son rendement est trop faible pour la BLU
 Sa sortie est trop faible pour les pointes BLU
 
 What is negative feedback in an amplifier?
-Output fed back in opposite phase, which lowers distortion
+Output fed back in opposite phase, lowering distortion
 Output fed back in phase, which makes the stage oscillate
 Output fed back in opposite phase, which raises the gain
 Using a negative supply voltage for the stage
 Qu'est-ce que la contre-réaction dans un amplificateur ?
-La sortie réinjectée en opposition de phase, d'où moins de distorsion
+La sortie réinjectée en opposition, d'où moins de distorsion
 La sortie réinjectée en phase, ce qui fait osciller l'étage
 La sortie réinjectée en opposition de phase, ce qui élève le gain
 L'emploi d'une tension d'alimentation négative

@@ -130,7 +130,7 @@ Une FM à faible excursion, donnant une seule bande
 Une porteuse manipulée par la parole
 
 An SSB and an AM transmitter have the same peak power. Why does the SSB signal get through better on a weak path?
-Its power all goes into one sideband carrying the speech
+Its power all goes into the one useful sideband
 Its stronger carrier carries more of the speech energy
 Its wider bandwidth lets more of the voice through
 Its signal is reflected better by the ionosphere
@@ -218,7 +218,7 @@ Une bande latérale et sa porteuse
 Une porteuse modulée en fréquence
 
 Why should the microphone gain of an SSB transmitter not be set too high?
-It overdrives the stages, causing distortion and splatter
+It overdrives the stages, causing splatter
 It makes the signal narrower, cutting the high tones
 It moves the transmission to the opposite sideband
 It raises the carrier level, wasting output power
@@ -231,7 +231,7 @@ Cela relève la porteuse et gaspille la puissance
 
 S03 = parse("""
 In frequency modulation (FM), what does the audio signal change?
-The frequency of the carrier, moment by moment
+The carrier frequency, moment by moment
 The carrier's amplitude, at a fixed frequency
 The width of the channel the signal uses
 The level of the carrier, as in AM
@@ -291,7 +291,7 @@ To keep the carrier power constant at all audio levels
 To stop the squelch closing during loud speech
 To hold the carrier frequency steady while speaking
 Pourquoi les émetteurs FM limitent-ils ou contrôlent-ils soigneusement le niveau du microphone ?
-Pour contenir l'excursion et la largeur
+Pour tenir l'excursion et la largeur dans les limites
 Pour garder la puissance constante à tout niveau audio
 Pour éviter que le silencieux se ferme sur une voix forte
 Pour tenir la fréquence de la porteuse fixe pendant la parole
@@ -343,7 +343,7 @@ On-off keying, as used to send Morse
 
 S04 = parse("""
 How is a CW (Morse) signal produced?
-By keying the carrier on and off
+By keying the carrier on and off in dots and dashes
 By shifting the carrier's frequency with the speech
 By suppressing the carrier and one sideband
 By varying the carrier's amplitude with the voice
@@ -431,12 +431,12 @@ La largeur de bande en hertz occupée par le signal
 Le nombre de stations partageant un canal
 
 On VHF, packet radio and APRS usually send 1200 bit/s data through an ordinary FM transceiver. How is the data carried?
-By sending two audio tones into the microphone input
+By sending two audio tones to the mic input
 By keying the FM carrier on and off for each bit
 By reversing the carrier's phase for each bit
 By varying the carrier's power for each bit
 En VHF, le packet radio et l'APRS transmettent souvent des données à 1200 bit/s avec un émetteur-récepteur FM ordinaire. Comment les données sont-elles portées ?
-En envoyant deux tonalités audio à l'entrée micro
+En envoyant deux tonalités audio au micro
 En manipulant la porteuse FM à chaque bit
 En inversant la phase de la porteuse à chaque bit
 En faisant varier la puissance à chaque bit
@@ -561,7 +561,7 @@ A wider filter gives better reception in every mode
 The filter width sets the receiver's tuning step
 A narrower filter makes the signal itself stronger
 Pourquoi la largeur du filtre FI doit-elle convenir au mode reçu ?
-Juste assez large, il garde le signal, pas le bruit
+Juste assez large, il garde le signal et peu de bruit
 Un filtre plus large reçoit mieux dans tous les modes
 La largeur du filtre fixe le pas d'accord du récepteur
 Un filtre plus étroit rend le signal lui-même plus fort
@@ -578,12 +578,12 @@ Environ 6 kHz
 Environ 15 kHz
 
 What is the purpose of an RF attenuator switch on a receiver?
-To cut strong signals that overload the front end
+To cut strong signals that overload the input
 To raise the sensitivity by removing noise
 To shield the loudspeaker from very loud signals
 To lower the noise floor of the receiver itself
 À quoi sert le commutateur d'atténuateur HF d'un récepteur ?
-À réduire les signaux forts qui saturent l'entrée
+À réduire les signaux forts saturant l'entrée
 À relever la sensibilité en ôtant le bruit
 À protéger le haut-parleur des signaux très forts
 À abaisser le bruit de fond propre du récepteur
@@ -656,12 +656,12 @@ Il augmente la puissance en multipliant la fréquence
 Il écrête les pointes pour relever la puissance moyenne
 Il convertit le signal en FM pour le rendement
 
-How is an SSB signal usually produced at the operating frequency in a modern transceiver?
+How is an SSB signal usually produced at the operating frequency in a superheterodyne transceiver?
 By generating it at a fixed IF, then mixing it
 By filtering one sideband off the final amplifier's output
 By multiplying a low-frequency SSB signal up to the band
 By keying the carrier oscillator with the audio
-Comment un signal BLU est-il généralement produit sur la fréquence de travail dans un émetteur-récepteur moderne ?
+Comment un signal BLU est-il généralement produit sur la fréquence de travail dans un émetteur-récepteur superhétérodyne ?
 En le produisant sur une FI fixe, puis en le transposant
 En filtrant une bande latérale à la sortie de l'étage final
 En multipliant un signal BLU basse fréquence jusqu'à la bande
@@ -831,7 +831,7 @@ A free-running oscillator tuned by a capacitor
 A filter that removes only phase noise
 An amplifier that holds a signal's phase
 Qu'est-ce qu'un synthétiseur à boucle à verrouillage de phase (PLL) ?
-Un oscillateur accordable asservi à une référence stable
+Un oscillateur asservi à une référence stable
 Un oscillateur libre accordé par un condensateur
 Un filtre qui n'ôte que le bruit de phase
 Un amplificateur qui fige la phase d'un signal
@@ -859,12 +859,12 @@ Une radio dont les réglages sont mis en mémoire
 Une radio dont l'afficheur présente un menu logiciel
 
 What is the reference oscillator of a transceiver used for?
-It is the source from which all its frequencies derive
+It is the source of all its frequencies
 It gives the CW sidetone heard in the headphones
 It drives the power amplifier on transmit
 It is the clock that keeps the UTC time shown
 À quoi sert l'oscillateur de référence d'un émetteur-récepteur ?
-C'est la source dont dérivent toutes ses fréquences
+C'est la source de toutes ses fréquences
 Il produit la note de contrôle CW entendue au casque
 Il attaque l'amplificateur de puissance en émission
 C'est l'horloge qui tient l'heure UTC affichée
@@ -881,12 +881,12 @@ Le bord haut du signal
 La fréquence de la FI du récepteur
 
 Why is phase noise in an oscillator a problem?
-It spreads noise that hides weak signals close by
+It spreads noise over weak signals nearby
 It makes the oscillator drift with temperature
 It raises the current drawn by the oscillator
 It adds hum to the audio of every signal
 Pourquoi le bruit de phase d'un oscillateur est-il un problème ?
-Il étale un bruit qui masque les signaux faibles voisins
+Il masque de bruit les signaux faibles voisins
 Il fait dériver l'oscillateur avec la température
 Il augmente le courant consommé par l'oscillateur
 Il ajoute un ronflement à l'audio de tout signal
@@ -921,7 +921,7 @@ It removes steady tones and carriers from the audio
 It raises the gain for weak signals between the pulses
 It filters the DC supply lead of the transceiver
 En voiture, les parasites d'allumage noient les signaux faibles ; vous mettez le suppresseur de parasites. Que fait-il ?
-Il rend le récepteur muet pendant les impulsions brèves et fortes
+Il coupe le récepteur durant les impulsions fortes
 Il supprime les porteuses et notes continues de l'audio
 Il monte le gain pour les signaux faibles entre les impulsions
 Il filtre le cordon d'alimentation de l'appareil

@@ -130,7 +130,7 @@ Un coude serré relève la tenue en tension du câble
 Un coude serré accorde la ligne sur une bande plus basse
 
 Why does water inside a coaxial cable increase its loss?
-Water is a lossy dielectric and corrodes the conductors
+Water is a lossy dielectric and corrodes metal
 Water raises the velocity factor and detunes the line
 Water shorts the centre wire straight to the braid
 Water cools the cable, raising its resistance
@@ -249,7 +249,7 @@ The output power of the transmitter
 The loss of the feed line in decibels
 The power radiated by the antenna
 Que mesure le ROS (rapport d'ondes stationnaires) ?
-La qualité de l'adaptation de la charge à la ligne
+L'adaptation entre la charge et la ligne
 La puissance de sortie de l'émetteur
 La perte de la ligne en décibels
 La puissance rayonnée par l'antenne
@@ -299,7 +299,7 @@ Une panne de l'affichage de fréquence de l'émetteur
 Une tension d'alimentation tombée trop bas
 
 Why can the SWR measured at the transmitter look better than at the antenna on a long, lossy cable?
-Loss weakens the reflected wave
+Loss weakens the reflected wave on its way back
 Long cables improve the match at the antenna
 Heat in long cables makes the meter read low
 A long line acts as a tuner and matches the load
@@ -389,7 +389,7 @@ Pour rendre d'abord l'antenne elle-même résonante
 Parce qu'une forte puissance dérègle la boîte
 
 What does an automatic antenna tuner do?
-It matches the antenna itself during a carrier
+It finds the match by itself on a carrier
 It turns the antenna towards the strongest station
 It switches off the transmitter when the SWR is high
 It tunes the receiver to a clear frequency nearby
@@ -400,12 +400,12 @@ Elle coupe l'émetteur quand le ROS est élevé
 Elle accorde le récepteur sur une fréquence libre voisine
 
 Why can an antenna tuner at the transmitter not make a very poor antenna radiate well?
-It only matches; losses in line and antenna remain
+It only matches; the losses remain
 It adds gain on the lower bands only
 It works only with resonant antennas
 It can; a tuner makes any wire efficient
 Pourquoi une boîte d'accord à l'émetteur ne peut-elle pas faire bien rayonner une très mauvaise antenne ?
-Elle ne fait qu'adapter ; les pertes de ligne et d'antenne demeurent
+Elle adapte, mais les pertes restent
 Elle n'ajoute du gain que sur les bandes basses
 Elle ne fonctionne qu'avec des antennes résonantes
 Elle le peut ; une boîte rend efficace tout fil
@@ -421,7 +421,7 @@ Il transforme 4 W reçus en 1 W à l'antenne
 Il divise par quatre la fréquence du signal
 Il ajoute 4 dB de gain à l'antenne
 
-Where does a remote automatic tuner placed at the antenna feed point give its main advantage?
+What is the main advantage of a remote automatic tuner placed at the antenna feed point?
 It keeps the line matched and its loss low
 It makes the antenna physically shorter
 It raises the power the transmitter delivers
@@ -659,12 +659,12 @@ La largeur des éléments, en millimètres
 La bande sur laquelle le ROS reste sous 2:1
 
 Why is a directional antenna useful for receiving as well as transmitting?
-It favours the wanted signal over noise from elsewhere
+It favours the wanted direction over noise
 It removes the need for a receiver filter
 It makes the receiver sensitive in every direction
 It lowers the receiver's own internal noise
 Pourquoi une antenne directive est-elle utile en réception comme en émission ?
-Elle favorise le signal voulu face au bruit venu d'ailleurs
+Elle favorise la direction utile sur le bruit
 Elle supprime le besoin de filtre au récepteur
 Elle rend le récepteur sensible dans toutes les directions
 Elle abaisse le bruit propre du récepteur
@@ -743,7 +743,7 @@ A real antenna kept as a standard in laboratories
 A dipole with a reflector, used as a reference
 A vertical over a perfect, lossless ground plane
 Les gains d'antenne en dBi se réfèrent à une source isotrope. Qu'est-ce qu'une source isotrope ?
-Une source idéale qui rayonne pareil partout
+Une source idéale rayonnant uniformément
 Une antenne réelle conservée comme étalon en laboratoire
 Un dipôle avec réflecteur, pris comme référence
 Une verticale sur un plan de sol parfait, sans pertes
@@ -918,12 +918,12 @@ Un dipôle alimenté à un bout par une trappe d'adaptation
 Un dipôle en grillage, pour élargir sa bande passante
 
 How does a trap in a multiband antenna work on its own resonant frequency?
-It cuts off the wire beyond it
+It acts as an open circuit to the wire beyond
 It short-circuits the antenna, making it a loop
 It acts as a director in front of the wire
 It doubles the antenna's electrical length
 Comment une trappe d'antenne multibande agit-elle sur sa propre fréquence de résonance ?
-Elle isole le fil situé au-delà
+Elle isole le fil au-delà par sa forte impédance
 Elle court-circuite l'antenne, qui devient une boucle
 Elle agit comme un directeur devant le fil
 Elle double la longueur électrique de l'antenne
@@ -1052,12 +1052,12 @@ Pour faire résonner l'antenne plus bas
 Le câblage renvoie les signaux droit vers le haut
 
 Why do antenna wires slowly stretch and sag over time, and what does this change?
-Wind and weight pull them longer, lowering resonance
+Wind and weight stretch them, lowering resonance
 They shrink in the sun, raising the resonance
 Oxidation makes them shorter, raising the resonance
 They harden with age and stop carrying RF current
 Pourquoi les fils d'antenne s'allongent-ils et s'affaissent-ils avec le temps, et qu'est-ce que cela change ?
-Vent et poids les étirent, abaissant résonance et hauteur
+Vent et poids les étirent, la résonance baisse
 Ils rétrécissent au soleil et la résonance monte
 L'oxydation les raccourcit et fait monter la résonance
 Ils durcissent avec l'âge et ne conduisent plus la HF

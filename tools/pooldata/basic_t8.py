@@ -17,12 +17,12 @@ Une onde qui monte droit et part dans l'espace
 Une onde renvoyée par les collines vers l'émetteur
 
 Broadcasters use the ground wave for reliable coverage. On which frequencies does the ground wave give the greatest range?
-On low frequencies, like long and medium waves
+On low frequencies, long and medium waves
 On UHF and microwaves, which hug the ground
 On VHF, the band the FM broadcasters use
 On the high HF bands, such as 10 m
 Les radiodiffuseurs utilisent l'onde de sol pour une couverture fiable. Sur quelles fréquences l'onde de sol offre-t-elle la plus grande portée ?
-Sur les basses fréquences, grandes et moyennes ondes
+Sur les grandes et moyennes ondes
 En UHF et hyperfréquences, qui épousent le sol
 En VHF, la gamme de la radiodiffusion FM
 Sur les bandes HF hautes, comme le 10 m
@@ -39,12 +39,12 @@ Au-dessus de montagnes rocheuses
 Au-dessus d'une forêt dense
 
 How do VHF and UHF signals normally travel between two local stations?
-By direct waves, just past the horizon
+By direct waves, to just past the horizon
 By F-layer reflection, at any hour of the day
 By ground wave, over hundreds of kilometres
 By scatter from the D layer just overhead
 Comment les signaux VHF et UHF voyagent-ils normalement entre deux stations locales ?
-Par ondes directes, juste après l'horizon radio
+Par ondes directes, jusqu'à l'horizon radio
 Par réflexion sur la couche F, à toute heure
 Par onde de sol, sur des centaines de km
 Par diffusion sur la couche D juste au-dessus
@@ -151,12 +151,12 @@ La couche F1
 La couche F2
 
 What is the main effect of the D layer on HF signals during the day?
-It absorbs signals, chiefly on the low bands
+It absorbs signals on the low bands
 It reflects VHF signals over long distances
 It refracts 10 m signals back to Earth
 It raises the MUF on the higher bands
 Quel est le principal effet de la couche D sur les signaux HF dans la journée ?
-Elle absorbe les signaux des bandes basses
+Elle absorbe les bandes basses
 Elle réfléchit la VHF à grande distance
 Elle renvoie le 10 m vers la Terre
 Elle fait monter la MUF sur les bandes hautes
@@ -268,7 +268,7 @@ It is returned twice as far as below the MUF
 It is absorbed in the D layer instead
 It carries on around the Earth as a ground wave
 Que devient un signal au-dessus de la MUF d'un trajet donné ?
-Le signal traverse l'ionosphère vers l'espace
+Il traverse l'ionosphère et part dans l'espace
 Il est renvoyé deux fois plus loin que sous la MUF
 Il est absorbé par la couche D
 Il se propage alors en onde de sol
@@ -329,12 +329,12 @@ Par un long bond unique sur la couche D
 Par conduit troposphérique le long des côtes
 
 Why does operating just below the MUF usually give the best signals on a path?
-Fewer hops and less absorption than lower down
+Fewer hops and less absorption
 Transmitters are most efficient there
 It gives the shortest skip distance
 The D layer reflects best near the MUF
 Pourquoi le trafic juste sous la MUF donne-t-il en général les meilleurs signaux sur un trajet ?
-Moins de bonds et moins d'absorption que plus bas
+Moins de bonds et d'absorption
 Le rendement des émetteurs y est meilleur
 Le saut y est le plus court
 La couche D y réfléchit le mieux
@@ -386,7 +386,7 @@ La luminosité du Soleil en lumière visible
 La vitesse du vent solaire au niveau de la Terre
 
 Why does the Sun's rotation, about 27 days, matter for propagation forecasts?
-Active regions face Earth again, repeating conditions
+Active regions face Earth again
 The ionosphere is rebuilt every 27 days
 The Moon blocks the Sun's rays every 27 days
 It is the time solar wind takes to reach us
@@ -454,12 +454,12 @@ Rayons X en un jour, particules en quelques minutes
 
 S05 = parse("""
 Why is the 160 m band mainly used at night for longer-distance contacts?
-Daytime D-layer absorption vanishes after dark
+D-layer absorption vanishes after dark
 Ground wave on 160 m is stronger at night
 The F layer exists at night alone
 Man-made noise falls sharply after dark
 Pourquoi la bande des 160 m sert-elle surtout la nuit pour les liaisons à plus grande distance ?
-L'absorption de jour par la couche D cesse la nuit
+L'absorption de la couche D cesse la nuit
 L'onde de sol sur 160 m est plus forte la nuit
 La couche F n'existe que la nuit
 Le bruit artificiel baisse nettement la nuit
@@ -509,7 +509,7 @@ La nuit, près du minimum solaire
 À toute heure, quel que soit le cycle
 
 Why do the higher HF bands tend to close soon after sunset?
-The MUF drops below them
+The MUF drops below their frequencies
 The D layer grows at night and absorbs them
 Noise rises at night and drowns them
 The Earth's shadow blocks the signals
@@ -553,15 +553,15 @@ Le 2 m, avec une petite Yagi
 Le 70 cm, avec une colinéaire
 
 How does the 6 m band behave compared with HF and VHF?
-Like VHF, but open far by sporadic E and F2 at solar peaks
-Open worldwide most days, like 20 m
-By ground wave, much as on 160 m
-Much as 80 m does, day and night
+Like VHF, but sporadic E and F2 can open it far
+Open worldwide on most days, much like the 20 m band
+Mostly by ground wave, much as on 160 m
+Much as 80 m does, open by day and by night
 Comment se comporte la bande des 6 m par rapport à la HF et à la VHF ?
-Comme la VHF, mais ouverte au loin par l'E sporadique et par F2 au maximum solaire
-Ouverte sur le monde presque chaque jour, comme le 20 m
-Par onde de sol, à peu près comme le 160 m
-Comme le 80 m, de jour comme de nuit
+Comme la VHF, mais E sporadique et F2 peuvent l'ouvrir au loin
+Ouverte sur le monde presque chaque jour, comme la bande des 20 m
+Surtout par onde de sol, à peu près comme le 160 m
+Comme le 80 m, ouverte de jour comme de nuit
 """)
 
 S06 = parse("""
@@ -571,7 +571,7 @@ Reflection of VHF signals from the Moon's surface
 Ground-wave propagation over flat terrain
 Absorption of signals by the D layer in summer
 Qu'est-ce que la propagation par E sporadique ?
-Une réflexion sur des nuages denses de la couche E, l'été en particulier
+Une réflexion sur des nuages denses de couche E, surtout l'été
 Une réflexion des signaux VHF sur la surface de la Lune
 Une propagation en onde de sol sur terrain plat
 Une absorption des signaux par la couche D en été
@@ -654,13 +654,13 @@ L'envoi de signaux par onde de sol autour de la Terre
 Les contacts avec l'équipage de la station spatiale
 
 Why does EME need high antenna gain and sensitive receivers?
-The path loss is enormous, so echoes are very weak
-The Moon reflects strong signals, not weak
+Path loss is huge, so echoes are faint
+The Moon's own radio noise drowns the echo
 EME signals are spread over many megahertz
 The echo arrives days after it is sent
 Pourquoi l'EME exige-t-elle un grand gain d'antenne et des récepteurs sensibles ?
-L'affaiblissement est énorme et les échos très faibles
-La Lune ne renvoie que les signaux forts
+L'affaiblissement du trajet est énorme
+Le bruit radio propre de la Lune noie l'écho
 Les signaux EME s'étalent sur plusieurs mégahertz
 L'écho revient des jours après l'émission
 
@@ -766,12 +766,12 @@ Dans l'une des bandes VHF
 Égale à la fréquence critique de la couche D
 
 Why may a signal sound hollow or echoing on HF at times?
-The signal arrives by two paths of unequal length
+The signal arrives by two unequal paths
 The other operator is speaking in a large room
 The receiver's filter is set much too narrow
 The receiver's AGC is set too fast
 Pourquoi un signal HF semble-t-il parfois creux ou accompagné d'écho ?
-Il arrive par deux trajets de longueurs inégales
+Il arrive par deux trajets inégaux
 L'autre opérateur parle dans une grande salle
 Le filtre du récepteur est réglé bien trop étroit
 La CAG du récepteur est réglée trop rapide
@@ -790,12 +790,12 @@ Le second écoute la nuit, quand la HF se ferme
 
 S08 = parse("""
 How can amateur beacons help you judge propagation?
-Beacons heard show that the path to their area is open
+Beacons heard show their path is open
 Beacons raise the MUF along their paths
 Beacons broadcast forecasts of band openings
 Beacons ionise the air near their antennas
 Comment les balises amateurs aident-elles à juger la propagation ?
-Les balises entendues montrent que le trajet est ouvert
+Les balises entendues prouvent le trajet ouvert
 Les balises font monter la MUF sur leurs trajets
 Les balises diffusent des prévisions d'ouvertures
 Les balises ionisent l'air près de leurs antennes
@@ -812,12 +812,12 @@ Un récepteur accordé sur les balises du 10 m
 Un satellite qui relaie les signaux
 
 What do propagation prediction programs use to estimate which bands will be open?
-The path, date, time and expected solar activity
+The path, date, time and solar activity
 The call signs and licence classes involved
 The power and SWR of each station
 The number of stations active on the band
 Qu'utilisent les logiciels de prévision de propagation pour estimer quelles bandes seront ouvertes ?
-Trajet, date, heure et activité solaire prévue
+Trajet, date, heure, activité solaire
 Les indicatifs et classes de licence
 La puissance et le ROS de chaque station
 Le nombre de stations actives sur la bande
@@ -872,8 +872,8 @@ It starts low and rises as the satellite passes
 It stays fixed, as the satellite corrects it
 It is highest with the satellite overhead
 Vous écoutez la liaison descendante d'un satellite en orbite basse pendant tout un passage. Comment la fréquence reçue évolue-t-elle ?
-Elle part haute puis baisse
-Elle commence basse et monte au fil du passage
+Elle part haute et baisse pendant le passage
+Elle part basse et monte pendant le passage
 Elle reste fixe, le satellite la corrigeant
 Elle est maximale avec le satellite au zénith
 
@@ -1069,12 +1069,12 @@ La bande des 70 cm par un seul relais
 Une seule fréquence fixe sur 28 MHz en permanence
 
 One summer afternoon, a station 2000 km away is suddenly heard loud on 2 m for twenty minutes, then disappears. Your antennas are modest. What is the likely mode of propagation?
-Sporadic E
+Sporadic E ionisation
 Ground wave over the plains
 Moonbounce (EME)
 NVIS from the F layer
 Un après-midi d'été, une station à 2000 km est soudain reçue fort sur le 2 m pendant vingt minutes, puis disparaît. Vos antennes sont modestes. Quel est le mode de propagation probable ?
-L'E sporadique
+L'ionisation E sporadique
 L'onde de sol sur les plaines
 L'EME (Terre-Lune-Terre)
 La NVIS par la couche F

@@ -68,17 +68,17 @@ A rise in SWR as corroded connectors slowly add resistance to the line
 Crackling from a rotator with loose bolts
 Qu'est-ce que l'« effet boulon rouillé » ?
 Des jonctions corrodées qui font diode : de l'intermodulation
-Une hausse du ROS due à la résistance de connecteurs oxydés ou corrodés
 Une perte de gain due à la rouille sur les éléments de l'antenne
+Une hausse du ROS due à la résistance de connecteurs oxydés ou corrodés
 Des craquements d'un rotor aux boulons desserrés
 
 Why should you first check whether interference also occurs with your transmitter on a dummy load?
-If it persists, the path is conducted or internal, not radiated
+If it persists, it comes by a path other than the antenna
 It compares your antenna's gain with that of the dummy load
 To find whether the interference depends on the antenna's SWR
 It proves to the neighbour that your transmitter is not the cause
 Pourquoi vérifier d'abord si le brouillage se produit aussi avec l'émetteur sur charge fictive ?
-S'il persiste, la voie est conduite ou interne, non rayonnée
+S'il persiste, il passe par une autre voie que l'antenne
 Cela compare le gain de l'antenne à celui de la charge
 Pour savoir si le brouillage dépend du ROS de l'antenne
 Cela prouve à la voisine que votre émetteur n'y est pour rien
@@ -90,7 +90,7 @@ A carrier left in an AM signal during pauses in the speech
 Noise that your own receiver hears between two transmissions
 Qu'est-ce qu'une émission non essentielle d'un émetteur ?
 Une émission hors de la bande nécessaire
-La bande latérale utile d'un signal BLU à pleine puissance
+La bande latérale utile d'un signal BLU
 La porteuse d'un signal AM qui reste pendant les silences
 Le bruit que votre récepteur entend entre deux émissions
 
@@ -162,12 +162,12 @@ Passer sur une bande plus haute et attendre une nouvelle plainte
 Lui demander de saisir l'administration avant le moindre essai
 Poser aussitôt des filtres dans ses appareils
 
-What is the purpose of a TV-interference filter fitted at the output of an HF transmitter?
+Which kind of filter is fitted at the output of an HF transmitter against TV interference?
 A low-pass filter that removes harmonics in the TV bands
 A high-pass filter that passes TV and blocks your HF signal
 A band-pass filter that narrows your audio
 A notch filter that removes your own carrier
-À quoi sert un filtre anti-TVI en sortie d'un émetteur HF ?
+Quel type de filtre anti-TVI monte-t-on en sortie d'un émetteur HF ?
 Un filtre passe-bas qui ôte les harmoniques des bandes TV
 Un filtre passe-haut qui laisse passer la TV et bloque votre HF
 Un filtre passe-bande qui réduit la bande audio
@@ -204,7 +204,7 @@ Qui doit monter des filtres ou des selfs à l'intérieur des appareils d'un vois
 Personne, sauf accord du propriétaire
 Le radioamateur, dès le début, pour gagner du temps
 Tout membre outillé du club, quoi qu'en dise le voisin
-Un revendeur, aux frais du voisin
+Un revendeur TV choisi par l'amateur
 
 What is a "braid-breaker" on a TV antenna cable?
 A device that stops currents on the outside of the braid
@@ -379,12 +379,12 @@ Does a ferrite choke on a coaxial cable affect the wanted signal inside the cabl
 No, it acts on common-mode currents outside the cable
 Yes, it attenuates the wanted signal above about 10 MHz
 Yes, it adds loss to the wanted signal as the SWR rises
-No, but it raises the cable's impedance
+No, but it lowers the cable's velocity factor
 Une self en ferrite sur un coaxial affecte-t-elle le signal utile dans le câble ?
 Non, elle agit sur les courants de mode commun extérieurs
 Oui, elle affaiblit le signal utile au-delà d'environ 10 MHz
 Oui, elle ajoute des pertes au signal utile si le ROS monte
-Non, mais elle élève l'impédance du câble
+Non, mais elle réduit la vélocité du câble
 
 Where should a ferrite choke be placed on a lead that brings RF into a device?
 As close as possible to the device being protected
@@ -414,7 +414,7 @@ To smooth the DC output of the station's supply
 To protect the station from lightning on the antenna
 To keep the mains voltage steady when you transmit
 À quoi sert un filtre secteur dans une station ?
-À empêcher la HF d'entrer ou de sortir par le cordon secteur
+À arrêter la HF qui passe par le cordon secteur
 À lisser la tension continue de l'alimentation
 À protéger la station de la foudre
 À stabiliser le secteur pendant l'émission
@@ -504,7 +504,7 @@ A very low SWR on each band, whatever the antenna
 Weaker received signals on the higher bands
 A steady hum on receive that stays without the antenna
 Quels sont les signes de « HF dans la station » ?
-Boîtiers qui picotent, audio déformée, appareils déréglés en émission
+Boîtiers qui picotent, son déformé, appareils déréglés en émission
 Un ROS très bas sur les bandes, quelle que soit l'antenne
 Des signaux reçus plus faibles sur les bandes hautes
 Un ronflement en réception qui reste sans l'antenne
@@ -645,14 +645,14 @@ Les sources s'allument la nuit, quand on y trafique
 
 Which is a likely noise source if a loud buzz appears on HF only when a certain room light is switched on?
 The driver of an LED lamp or a dimmer
-The glass of the bulb vibrating as it warms
+The filament of a plain incandescent bulb
 The wall switch contacts, for as long as the light is on
-The lamp's shade, as a reflector
+Mains hum at 50 Hz radiated by the lamp
 Quelle source suspecter si un fort bourdonnement n'apparaît en HF que lorsqu'on allume une certaine lampe ?
 Le circuit d'une lampe LED ou d'un variateur
-Le verre de l'ampoule, qui vibre en chauffant
+Le filament d'une ampoule à incandescence
 Les contacts de l'interrupteur, tant que la lampe brille
-L'abat-jour, en réflecteur
+Le ronflement à 50 Hz rayonné par la lampe
 
 What may a broadband internet connection on telephone wires produce on HF receivers?
 Noise across parts of HF, radiated by the telephone wiring
@@ -712,7 +712,7 @@ Les récepteurs HF saturent sur ce bruit, pas les VHF
 Les signaux VHF traversent les isolateurs, pas la HF
 
 Why is it useful to note the times when a noise is present?
-The pattern may match a device on a timer
+The pattern may match a device switched by a timer
 The noise is strongest at noon, when the sun is highest
 The times may show which band the noise will move to next
 The log of times is needed before your licence is renewed
@@ -862,7 +862,7 @@ Letters from distant stations praising your signal
 A receipt for the dearest transceiver on the market
 An SWR reading close to 1:1 on the band in use
 Quelle preuve soutient le mieux un radioamateur dans un litige de brouillage ?
-Une station propre, un carnet complet, un registre de toutes les mesures
+Une station propre, un carnet complet, des mesures consignées
 Des lettres de stations lointaines vantant votre signal
 La facture de l'émetteur-récepteur le plus cher
 Un ROS proche de 1:1 sur la bande utilisée
@@ -871,12 +871,12 @@ Why is it helpful to check your own household equipment for interference before 
 It shows what may well happen next door
 It may alter the neighbour's wiring through the shared mains
 It raises your range by finding the best antenna direction
-It is needed to print QSL cards
+It proves your station is legally compliant
 Pourquoi vérifier vos propres appareils domestiques avant qu'un voisin se plaigne ?
 Cela montre ce qui peut arriver à côté
 Cela peut modifier le câblage du voisin par le secteur commun
 Cela augmente votre portée en trouvant la meilleure direction
-C'est requis pour imprimer des QSL
+Cela prouve que votre station est conforme
 
 Scenario: on some evenings your neighbour hears your voice on her baby monitor, her wired telephone clicks, and her television sometimes freezes, but only while you transmit SSB on 80 m with 100 W into an end-fed wire whose far end is tied to a tree above her garden fence. Your own equipment shows no fault on a dummy load, and no other neighbour has ever complained. Which plan deals with the most likely cause first?
 Move the wire away from her house, add a common-mode choke, filter her devices
@@ -884,7 +884,7 @@ Keep the wire, fit a low-pass filter at the rig, ask her to replace the monitor
 Keep the wire, add a high-pass filter in your feed line, switch from SSB to CW
 Move to 40 m with the same wire and power, ask the regulator to test her devices
 Situation : certains soirs, votre voisine entend votre voix sur son babyphone, son téléphone filaire claque et son téléviseur se fige parfois, mais seulement si vous émettez en BLU sur 80 m avec 100 W dans un fil alimenté par l'extrémité, attaché à un arbre au-dessus de sa clôture. Votre matériel est sans défaut sur charge fictive et nul autre voisin ne se plaint. Quel plan traite d'abord la cause la plus probable ?
-Éloigner le fil, poser une self de mode commun, baisser la puissance, filtrer ses appareils
+Éloigner le fil de sa maison, poser une self de mode commun, filtrer ses appareils
 Garder le fil, filtrer l'émetteur en passe-bas, changer son babyphone
 Garder le fil, filtrer votre ligne en passe-haut, passer de la BLU à la CW
 Passer sur 40 m, même fil et puissance, faire contrôler ses appareils par l'administration
@@ -902,7 +902,7 @@ Une image dans le récepteur d'écoute
 Son harmonique de rang 3
 Une saturation du récepteur
 
-Why is the harmonic of a 2 m transmitter a special concern?
+Why are the harmonics of a 2 m transmitter a special concern?
 They may fall in bands of other services, such as aeronautical ones
 They fall on HF, where they are heard around the world
 They travel further than the fundamental, by sporadic E
@@ -967,7 +967,7 @@ A shift of a few kilohertz in the tuning
 Que se passe-t-il quand un signal très fort sature les premiers étages d'un récepteur ?
 Des parasites et une perte de sensibilité
 Une sensibilité accrue, car la CAG se coupe d'elle-même
-Une audio plus claire, la CAG étant réglée par le signal fort
+Un son plus clair, la CAG étant réglée par le signal fort
 Un léger décalage de l'accord
 
 A strong broadcast station is heard at several places across an amateur band. What is the likely cause?
@@ -1045,7 +1045,7 @@ Un SDR à échantillonnage direct, sur une grande antenne proche d'un émetteur 
 Le signal total fait écrêter le convertisseur analogique-numérique
 L'affichage en cascade ne peut pas tracer tant de signaux forts
 La liaison USB ajoute des copies des signaux forts
-Le logiciel décode l'audio de la radio et la réémet
+Le logiciel décode le son de la radio et le réémet
 
 Why are cross-modulation effects, where a strong AM station's audio is heard on a wanted signal, a sign of a poor receiver front end?
 A non-linear stage copies the AM station's audio onto others
