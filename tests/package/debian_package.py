@@ -2,7 +2,8 @@
 finds no error in it; installed with apt on this machine (and always removed
 again), `korvane` on a virtual display creates a fresh private Wine prefix
 quietly and shows the panel, its calculator key opens the desktop's
-calculator, and without a display it says so and exits with status 1.
+calculator, the about links its browser and mail program, and without a
+display it says so and exits with status 1.
 
 It installs into /usr: run it only inside the heavy lock of the machine (as
 scripts/test.sh is run). Screenshots stay in $KORVANE_BUILD_DIR/e2e/package-debian/.
@@ -107,6 +108,12 @@ class DebianPackage(unittest.TestCase):
         with open(stub, "w") as f:
             f.write('#!/bin/sh\necho "started $*" >> "%s"\n' % calculator_log)
         os.chmod(stub, 0o755)
+        # What Wine's browser bridge hands web and mail addresses to.
+        opened_log = os.path.join(tmp, "opened.log")
+        for opener in ("xdg-open", "xdg-email"):
+            with open(os.path.join(stubs, opener), "w") as f:
+                f.write('#!/bin/sh\necho "%s $*" >> "%s"\n' % (opener, opened_log))
+            os.chmod(os.path.join(stubs, opener), 0o755)
 
         self.addCleanup(self.remove_package)
         k.run(["flock", APT_LOCK, "apt-get", "install", "-y", "-qq", "--no-install-recommends",
@@ -172,6 +179,24 @@ class DebianPackage(unittest.TestCase):
         # The calculator key opens the desktop's calculator.
         s.click(*k.centre(main["rect"][:2], k.PANEL_KEYS[k.ID_CALCULATOR]))
         k.wait_until(lambda: os.path.exists(calculator_log), 30, 0.2, "the calculator")
+
+        # The about module's links open the desktop's browser and mail program,
+        # with the addresses of the language the program shows.
+        s.click(*k.centre(main["rect"][:2], k.PANEL_KEYS[k.ID_ABOUT]))
+        k.wait_until(lambda: s.windows()["about"]["visible"], 20, 0.2, "the about module")
+        about = s.windows()["about"]["rect"][:2]
+        language = 2 if s.texts(raw=True)[k.ID_ABOUT_TEXT] == s.strings[2][44] else 1
+        for y, opener, slot in ((64 + 6, "xdg-open", 77), (78 + 14, "xdg-email", 78)):
+            wanted = "%s %s" % (opener, s.strings[language][slot].decode("cp1252"))
+
+            def opened():
+                if not os.path.exists(opened_log):
+                    return False
+                with open(opened_log, encoding="latin-1") as f:
+                    return wanted in f.read().splitlines()
+            # The links lie over the address lines of the about text.
+            s.click(about[0] + 20 + 8 + 100, about[1] + 40 + y)
+            k.wait_until(opened, 30, 0.2, wanted)
 
         s.post(("command", k.ID_QUIT))
         self.assertEqual(s.wait_app_exit(30), 0)
