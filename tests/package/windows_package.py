@@ -292,10 +292,24 @@ class WindowsPackages(unittest.TestCase):
         self.assert_installed(VERSION, self.exe)
         self.assert_log_entry()
         self.assertTrue(self.s.windows()["main"]["visible"], "Korvane still runs")
-        # Once it has ended, the same setup goes through.
-        self.s.post(("command", k.ID_QUIT))
-        self.s.wait_app_exit()
-        self.assertEqual(self.wine(self.newer_setup, "/S"), 0)
+
+        # Interactive: setup asks to quit Korvane first, replaces nothing
+        # while it asks, and goes on with Retry once Korvane has ended.
+        def quit_then_retry(wid, title):
+            def question():
+                ids = k.run(["xdotool", "search", "--onlyvisible", "--name", title],
+                            env=self.s.env, check=False).split()
+                return [i for i in ids if i != wid]
+            box = k.wait_until(question, 30, 0.2, "the question to quit Korvane")
+            self.assertEqual(len(box), 1)
+            self.page(box[0], "running-question")
+            self.assert_installed(VERSION, self.exe)
+            self.s.post(("command", k.ID_QUIT))
+            self.assertEqual(self.s.wait_app_exit(), 0)
+            self.press(box[0], "Return")
+
+        self.walk_setup("en", LANGUAGES["en"][0], LANGUAGES["en"][1], setup=self.newer_setup,
+                        version=self.newer, installing=quit_then_retry, name="running")
         self.assert_installed(self.newer, self.newer_exe)
         self.clean()
 
@@ -344,16 +358,23 @@ class WindowsPackages(unittest.TestCase):
     def press(self, wid, key):
         k.run(["xdotool", "windowfocus", "--sync", wid, "key", key], env=self.s.env)
 
-    def walk_setup(self, lang, locale, title):
-        setup = self.start(SETUP, language=locale)
+    def walk_setup(self, lang, locale, title, setup=SETUP, version=VERSION, installing=None,
+                   name="setup"):
+        """Walks the wizard with Return to its finish page, and finishes it
+        (which starts the program); installing(wid, title), if given, runs
+        once Install has been pressed."""
+        setup = self.start(setup, language=locale)
         wid = self.wizard(title)
-        shot = self.page(wid, "setup-%s-1-welcome" % lang)
-        for name in ("2-folder", "3-components"):
+        shot = self.page(wid, "%s-%s-1-welcome" % (name, lang))
+        for page in ("2-folder", "3-components"):
             self.press(wid, "Return")
-            shot = self.page(wid, "setup-%s-%s" % (lang, name), shot)
+            shot = self.page(wid, "%s-%s-%s" % (name, lang, page), shot)
         self.press(wid, "Return")  # Install
-        k.wait_until(lambda: self.key_exists(UNINSTALL_KEY), 30, 0.2, "the installation")
-        self.page(wid, "setup-%s-4-finish" % lang, shot)
+        if installing:
+            installing(wid, title)
+        k.wait_until(lambda: self.s.registry(UNINSTALL_KEY).get("DisplayVersion") ==
+                     ("REG_SZ", version), 30, 0.2, "the installation")
+        self.page(wid, "%s-%s-4-finish" % (name, lang), shot)
         # Finish with "Run Korvane" ticked starts the program.
         self.press(wid, "Return")
         self.assertEqual(setup.wait(30), 0)
