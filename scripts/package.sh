@@ -57,12 +57,12 @@ stamp "$zipdir"
 # ---------------------------------------------------------------- Debian
 echo "== deb"
 deb="$STAGE/deb"
-install -d "$deb/DEBIAN" "$deb/usr/bin" "$deb/usr/lib/korvane/wine" \
+install -d "$deb/DEBIAN" "$deb/usr/bin" "$deb/usr/lib/korvane/wine" "$deb/usr/libexec/korvane" \
     "$deb/usr/share/applications" "$deb/usr/share/metainfo" "$deb/usr/share/man/man1" \
     "$deb/usr/share/doc/korvane"
 install -m 755 "$PKG/debian/korvane" "$deb/usr/bin/korvane"
 install -m 644 "$EXE" "$deb/usr/lib/korvane/korvane.exe"
-install -m 755 "$PKG/debian/korvane-calculator" "$deb/usr/lib/korvane/korvane-calculator"
+install -m 755 "$PKG/debian/korvane-calculator" "$deb/usr/libexec/korvane/korvane-calculator"
 install -m 644 "$BUILD/win/packaging/calc.exe" "$deb/usr/lib/korvane/wine/calc.exe"
 install -m 644 "$PKG/debian/korvane.desktop" "$deb/usr/share/applications/korvane.desktop"
 sed -e "s/@VERSION@/$VERSION/g" -e "s/@DATE@/$DATE_ISO/g" \

@@ -5,7 +5,7 @@
 #include <windows.h>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    char command[] = "start.exe /unix /usr/lib/korvane/korvane-calculator";
+    char command[] = "start.exe /unix /usr/libexec/korvane/korvane-calculator";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};

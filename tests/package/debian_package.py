@@ -67,7 +67,8 @@ class DebianPackage(unittest.TestCase):
         listing = k.run(["dpkg-deb", "-c", DEB])
         files = {line.split()[-1].lstrip(".") for line in listing.splitlines()}
         wanted = {"/usr/bin/korvane", "/usr/lib/korvane/korvane.exe",
-                  "/usr/lib/korvane/wine/calc.exe", "/usr/share/applications/korvane.desktop",
+                  "/usr/lib/korvane/wine/calc.exe", "/usr/libexec/korvane/korvane-calculator",
+                  "/usr/share/applications/korvane.desktop",
                   "/usr/share/metainfo/org.example.velmoria.korvane.metainfo.xml",
                   "/usr/share/man/man1/korvane.1.gz", "/usr/share/doc/korvane/copyright"}
         wanted |= {"/usr/share/icons/hicolor/%dx%d/apps/korvane.png" % (n, n)
