@@ -14,8 +14,10 @@ tree built (scripts/build.sh win):
             holding its new text; floor: the bare window replacing its text
   switch    the posted language command until the last window the change is
             posted to (the options module's last check box) has reloaded its
-            label: every window has handled its language-changed message by
-            then; floor: the same round trip to the bare window
+            label, so every window has handled its language-changed message,
+            and every visible window holds a face bitmap it did not hold
+            before (faces load when painted); floor: the same round trip to
+            the bare window
   print     (--print, needs root for CUPS) the confirm key (Return) in the
             printer dialog of the 100-question listing to its PDF on disk;
             floor: the bare window printing one line on one page
@@ -133,9 +135,15 @@ def interaction(s, args, queue):
                 s.post(("command", k.ID_TEST))
                 time.sleep(0.5)
                 for line in probe(s, "keys", args.runs * 2):
-                    f["key"][line[1]].append(float(line[2]))
+                    if line[0] == "key":
+                        f["key"][line[1]].append(float(line[2]))
+                    else:
+                        print(name, *line)
                 for line in probe(s, "switches", args.runs):
-                    f["switch"][line[1]].append(float(line[2]))
+                    if line[0] == "switch":
+                        f["switch"][line[1]].append(float(line[2]))
+                    else:
+                        print(name, *line)
                 if queue:
                     bench_print(s, queue, max(2, args.runs // 6), f["print"])
             finally:
