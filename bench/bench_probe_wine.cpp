@@ -12,8 +12,8 @@
 // A switch has ended when every window has handled its language-changed
 // message, seen in the last one it is posted to (the options module's last
 // check box replaces its label copy), and every visible window of the
-// program holds a face bitmap it did not hold before: a face loaded when it
-// is painted counts only once it has been loaded.
+// program but the lamps holds a face bitmap it did not hold before: a face
+// loaded when it is painted counts only once it has been loaded.
 #include <windows.h>
 
 #include <cstdio>
@@ -135,6 +135,11 @@ DWORD WatchPid;
 
 void AddWatched(HWND window) {
     if (WatchCount >= (int)(sizeof WatchList / sizeof WatchList[0]) || !IsWindowVisible(window))
+        return;
+    // The lamps' faces have no language variant: a switch leaves them.
+    char className[64];
+    if (GetClassNameA(window, className, sizeof className) &&
+        strcmp(className, "ZEB_LEDWindowClass") == 0)
         return;
     Watched w = {window, {}};
     int any = 0;

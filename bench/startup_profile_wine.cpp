@@ -1,8 +1,9 @@
 // Where start-up's time goes: the program's own start-up steps run in order,
 // in-process, each timed with the performance counter, with the bitmaps
 // loaded, tooltip tools registered and windows created during each. Then the
-// first paint (the queue run until empty), and a language switch run until
-// every window has reloaded. One line per step:
+// first paint (the queue run until empty), and two language switches, each
+// run until every window has reloaded and repainted, in parts and whole. One
+// line per step:
 //   step <name> <ms> <bitmaps> <tools> <windows> <ms in LoadBitmapA> <ms adding tools>
 #include "app/geometry.h"
 #include "app/messages.h"
@@ -89,10 +90,11 @@ void End(const char* name) {
            Windows - WindowsAt, BitmapMs - BitmapMsAt, ToolMs - ToolMsAt);
 }
 
-// The loop's dispatch until nothing is left, paints included.
-void RunUntilIdle() {
+// The loop's dispatch until nothing is left, paints included; with
+// PM_QS_POSTMESSAGE, only until no posted message is left.
+void RunUntilIdle(UINT which = 0) {
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE | which)) {
         TranslateMessage(&message);
         RetargetKey(&message);
         DispatchMessageA(&message);
@@ -171,11 +173,23 @@ int main() {
     // The language switch, with the test module shown as a user sees it.
     SendMessageA(MainWindow, WM_COMMAND, IdTestModule, 0);
     RunUntilIdle();
+    // Each switch in three parts: the command itself, the posted
+    // language-changed messages, then the repaints they cause.
     for (int i = 0; i < 2; ++i) {
+        double switchStart = Now();
+        int bitmapsAt = Bitmaps;
+        double bitmapMsAt = BitmapMs;
         Begin();
         SwitchLanguage();
+        End(i ? "back-command" : "switch-command");
+        Begin();
+        RunUntilIdle(PM_QS_POSTMESSAGE | PM_QS_SENDMESSAGE);
+        End(i ? "back-messages" : "switch-messages");
+        Begin();
         RunUntilIdle();
-        End(i ? "switch-back" : "switch");
+        End(i ? "back-repaint" : "switch-repaint");
+        printf("step %s %.3f %d 0 0 %.3f 0\n", i ? "switch-back" : "switch", Now() - switchStart,
+               Bitmaps - bitmapsAt, BitmapMs - bitmapMsAt);
     }
     fflush(stdout);
     DestroyWindow(MainWindow);

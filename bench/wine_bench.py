@@ -3,7 +3,8 @@
 in the same run (not a test: it prints, it does not judge).
 
     flock /tmp/korvane-heavy.lock /usr/bin/python3 bench/wine_bench.py [--runs N]
-        [--before OLD/korvane.exe] [--print]
+        [--before OLD/korvane.exe] [--print] [--before-profile OLD/startup_profile_wine.exe]
+        [--parts startup,interaction,profile]
 
 On its own Xvfb display and Wine prefix (<build>/wine-bench), with the MinGW
 tree built (scripts/build.sh win):
@@ -179,14 +180,15 @@ def profile(s, args):
                         [float(v) for v in f[2:8]])
     for name, _ in profiles:
         print("== start-up profile (%s), medians of %d runs: ms, share of the total, "
-              "bitmaps, tools, windows, ms in LoadBitmapA" % (name, args.runs))
+              "bitmaps, tools, windows, ms in LoadBitmapA, ms adding tools" % (name, args.runs))
         total = median([r[0] for r in steps[name]["total"]])
         for step, rows in steps[name].items():
             ms = median([r[0] for r in rows])
-            share = "   -   " if step.startswith("switch") else "%5.1f %%" % (100 * ms / total)
-            print("  %-26s %8.2f  %s  %3d %3d %3d  %6.2f" % (
+            share = ("   -   " if step.startswith(("switch", "back"))
+                     else "%5.1f %%" % (100 * ms / total))
+            print("  %-26s %8.2f  %s  %3d %3d %3d  %6.2f  %6.2f" % (
                 step, ms, share, rows[0][1], rows[0][2], rows[0][3],
-                median([r[4] for r in rows])))
+                median([r[4] for r in rows]), median([r[5] for r in rows])))
 
 
 def main():
@@ -195,24 +197,30 @@ def main():
     parser.add_argument("--before", help="an older korvane.exe, measured in the same rounds")
     parser.add_argument("--print", action="store_true", dest="printing")
     parser.add_argument("--before-profile", help="an older startup_profile_wine.exe")
+    parser.add_argument("--parts", default="startup,interaction,profile",
+                        help="which parts to run, comma-separated")
     args = parser.parse_args()
+    parts = args.parts.split(",")
 
     s = k.Session("bench")
     s.prefix = os.path.join(k.BUILD_DIR, "wine-bench")
     with s:
-        start_up(s, args)
+        if "startup" in parts:
+            start_up(s, args)
         queue = None
-        if args.printing:
+        if args.printing and "interaction" in parts:
             sys.path.insert(0, os.path.join(ROOT, "tests", "print"))
             import cups_pdf
             # Wine offers a queue only to programs started after it exists.
             queue = cups_pdf.start(os.path.join(s.artifacts, "pdf"), name="KorvaneBenchPDF")
         try:
-            interaction(s, args, queue)
+            if "interaction" in parts:
+                interaction(s, args, queue)
         finally:
             if queue:
                 cups_pdf.stop(queue)
-        profile(s, args)
+        if "profile" in parts:
+            profile(s, args)
 
 
 if __name__ == "__main__":
