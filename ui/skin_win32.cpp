@@ -48,11 +48,11 @@ HBITMAP GetPropBitmap(HWND window, const char* name) {
 }
 
 void SetPropBitmap(HWND window, const char* name, HBITMAP bitmap) {
-    HBITMAP old = (HBITMAP)GetPropA(window, name);
-    if (bitmap)
-        SetPropA(window, name, bitmap);
-    else
-        RemovePropA(window, name);
+    // Removing answers the old bitmap at once: one call where reading it
+    // first would take two (each a round trip to the window manager on some
+    // platforms, and a language change does it for every face).
+    HBITMAP old = bitmap ? (HBITMAP)GetPropA(window, name) : (HBITMAP)RemovePropA(window, name);
+    if (bitmap) SetPropA(window, name, bitmap);
     if (old && old != bitmap) DeleteObject(old);
 }
 
