@@ -180,7 +180,7 @@ def profile(s, args):
                         [float(v) for v in f[2:8]])
     for name, _ in profiles:
         print("== start-up profile (%s), medians of %d runs: ms, share of the total, "
-              "bitmaps, tools, windows, ms in LoadBitmapA, ms adding tools" % (name, args.runs))
+              "bitmaps, tools, windows, ms loading bitmaps, ms adding tools" % (name, args.runs))
         total = median([r[0] for r in steps[name]["total"]])
         for step, rows in steps[name].items():
             ms = median([r[0] for r in rows])
