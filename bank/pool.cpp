@@ -1,5 +1,6 @@
 #include "bank/pool.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
@@ -47,6 +48,14 @@ const char* FindBytes(const char* p, const Search& s) {
     return nullptr;
 }
 
+// The next multiple of width (a power of two) above p: after one unaligned
+// step of width positions at p, the rounds go on from there, so that their
+// first loads never straddle two cache lines. The positions the step and
+// the rounds both cover are compared twice, never skipped.
+inline const char* NextAligned(const char* p, uintptr_t width) {
+    return (const char*)(((uintptr_t)p + width) & ~(width - 1));
+}
+
 #if defined(__SSE2__)
 const char* FindSse2(const char* p, const Search& s) {
     const __m128i firsts = _mm_set1_epi8(s.Key[0]), finals = _mm_set1_epi8(s.Key[s.Length - 1]);
@@ -55,6 +64,12 @@ const char* FindSse2(const char* p, const Search& s) {
         return _mm_and_si128(_mm_cmpeq_epi8(_mm_loadu_si128((const __m128i*)at), firsts),
                              _mm_cmpeq_epi8(_mm_loadu_si128((const __m128i*)(at + tail)), finals));
     };
+    if (s.Last - p >= 15) {
+        unsigned mask = (unsigned)_mm_movemask_epi8(match(p));
+        if (mask)
+            if (const char* found = CheckCandidates(p, mask, s)) return found;
+        p = NextAligned(p, 16);
+    }
     // 64 positions per round while all of them are at most Last.
     while (s.Last - p >= 63) {
         __m128i m0 = match(p), m1 = match(p + 16), m2 = match(p + 32), m3 = match(p + 48);
@@ -85,6 +100,14 @@ __attribute__((target("avx2"))) const char* FindAvx2(const char* p, const Search
     const __m256i firsts = _mm256_set1_epi8(s.Key[0]);
     const __m256i finals = _mm256_set1_epi8(s.Key[s.Length - 1]);
     const size_t tail = s.Length - 1;
+    if (s.Last - p >= 31) {
+        unsigned mask = (unsigned)_mm256_movemask_epi8(_mm256_and_si256(
+            _mm256_cmpeq_epi8(_mm256_loadu_si256((const __m256i*)p), firsts),
+            _mm256_cmpeq_epi8(_mm256_loadu_si256((const __m256i*)(p + tail)), finals)));
+        if (mask)
+            if (const char* found = CheckCandidates(p, mask, s)) return found;
+        p = NextAligned(p, 32);
+    }
     while (s.Last - p >= 127) {
         __m256i m0 = _mm256_and_si256(
             _mm256_cmpeq_epi8(_mm256_loadu_si256((const __m256i*)p), firsts),
@@ -125,9 +148,13 @@ __attribute__((target("avx512bw"))) const char* FindAvx512(const char* p, const 
     const __m512i firsts = _mm512_set1_epi8(s.Key[0]);
     const __m512i finals = _mm512_set1_epi8(s.Key[s.Length - 1]);
     const size_t tail = s.Length - 1;
-#define KORVANE_MATCH64(at)                                                                       \
-    _mm512_mask_cmpeq_epi8_mask(_mm512_cmpeq_epi8_mask(_mm512_loadu_si512(at), firsts),         \
+#define KORVANE_MATCH64(at)                                                                        \
+    _mm512_mask_cmpeq_epi8_mask(_mm512_cmpeq_epi8_mask(_mm512_loadu_si512(at), firsts),            \
                                 _mm512_loadu_si512((at) + tail), finals)
+    if (s.Last - p >= 63) {
+        if (const char* found = CheckCandidates(p, KORVANE_MATCH64(p), s)) return found;
+        p = NextAligned(p, 64);
+    }
     while (s.Last - p >= 255) {
         __mmask64 m0 = KORVANE_MATCH64(p), m1 = KORVANE_MATCH64(p + 64);
         __mmask64 m2 = KORVANE_MATCH64(p + 128), m3 = KORVANE_MATCH64(p + 192);
@@ -243,7 +270,8 @@ int LookUpQuestion(const char* begin, const char* end, const char* key, Question
     r.Correct = (paren && paren + 1 < end) ? (unsigned char)paren[1] - '1' : -1;
     p = paren ? NextLine(paren, end) : end;
     p = CopyLine(p, end, r.Text, sizeof r.Text);
-    for (int i = 0; i < 4; ++i) p = CopyLine(p, end, r.Answers[i], sizeof r.Answers[i]);
+    for (int i = 0; i < 4; ++i)
+        p = CopyLine(p, end, r.Answers[i], sizeof r.Answers[i]);
     *record = r;
     return 1;
 }

@@ -9,8 +9,11 @@
 //   switches <runs>  switch <k|b> <ms from the posted command to the last window reloaded>
 //   post <class> <id>        posts WM_COMMAND id to the window of that class
 //   dialogcommand <title> <id>  posts WM_COMMAND id to the visible dialog of that title
-// "Reloaded" is seen in the last window the language change is posted to:
-// the options module's last check box replaces its label copy.
+// A switch has ended when every window has handled its language-changed
+// message, seen in the last one it is posted to (the options module's last
+// check box replaces its label copy), and every visible window of the
+// program but the lamps holds a face bitmap it did not hold before: a face
+// loaded when it is painted counts only once it has been loaded.
 #include <windows.h>
 
 #include <cstdio>
@@ -95,7 +98,9 @@ double PostAndWatch(HWND target, UINT message, WPARAM wParam, HWND watched) {
     return Now() - start;
 }
 
-HWND Child(HWND parent, int id) { return parent ? GetDlgItem(parent, id) : nullptr; }
+HWND Child(HWND parent, int id) {
+    return parent ? GetDlgItem(parent, id) : nullptr;
+}
 
 void Keys(int runs) {
     HWND main = FindWindowA(KorvaneClass, nullptr);
@@ -115,6 +120,91 @@ void Keys(int runs) {
     }
 }
 
+// The face properties of a skinned window.
+const char* const FaceProps[] = {"Prop_Bitmap", "Prop_Bmp1", "Prop_Bmp2", "Prop_Bmp3"};
+const int FaceCount = 4;
+
+// A visible window of the program and the faces it held before a switch.
+struct Watched {
+    HWND Window;
+    HANDLE Before[FaceCount];
+};
+Watched WatchList[256];
+int WatchCount;
+DWORD WatchPid;
+
+void AddWatched(HWND window) {
+    if (WatchCount >= (int)(sizeof WatchList / sizeof WatchList[0]) || !IsWindowVisible(window))
+        return;
+    // The lamps' faces have no language variant: a switch leaves them.
+    char className[64];
+    if (GetClassNameA(window, className, sizeof className) &&
+        strcmp(className, "ZEB_LEDWindowClass") == 0)
+        return;
+    Watched w = {window, {}};
+    int any = 0;
+    for (int i = 0; i < FaceCount; ++i) {
+        w.Before[i] = GetPropA(window, FaceProps[i]);
+        any |= w.Before[i] != nullptr;
+    }
+    // A window without a face (a check box, a link) has nothing to reload.
+    if (any) WatchList[WatchCount++] = w;
+}
+
+BOOL CALLBACK WatchChild(HWND window, LPARAM) {
+    AddWatched(window);
+    return TRUE;
+}
+
+BOOL CALLBACK WatchTopLevel(HWND window, LPARAM) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid == WatchPid && IsWindowVisible(window)) {
+        AddWatched(window);
+        EnumChildWindows(window, WatchChild, 0);
+    }
+    return TRUE;
+}
+
+int HasNewFace(const Watched& w) {
+    for (int i = 0; i < FaceCount; ++i) {
+        HANDLE face = GetPropA(w.Window, FaceProps[i]);
+        if (!face) continue;
+        int seen = 0;
+        for (int j = 0; j < FaceCount; ++j)
+            seen |= face == w.Before[j];
+        if (!seen) return 1;
+    }
+    return 0;
+}
+
+// The language command posted to the program; ms until every window has
+// reloaded, or -1.
+double SwitchAndWatch(HWND main, HWND lastCheck) {
+    WatchCount = 0;
+    GetWindowThreadProcessId(main, &WatchPid);
+    EnumWindows(WatchTopLevel, 0);
+    HANDLE label = GetPropA(lastCheck, "Prop_Text");
+    double start = Now();
+    PostMessageA(main, WM_COMMAND, 0x1003, 0);
+    while (GetPropA(lastCheck, "Prop_Text") == label) {
+        if (Now() - start > 5000) return -1;
+        SwitchToThread();
+    }
+    // Windows in turn: each read of another process's property goes through
+    // the Wine server, which the program needs as well.
+    for (int i = 0; i < WatchCount; ++i)
+        while (!HasNewFace(WatchList[i])) {
+            if (Now() - start > 5000) {
+                printf("stuck window %d of %d, id 0x%x\n", i, WatchCount,
+                       GetDlgCtrlID(WatchList[i].Window));
+                return -1;
+            }
+            SwitchToThread();
+        }
+    return Now() - start;
+}
+
 void Switches(int runs) {
     HWND main = FindWindowA(KorvaneClass, nullptr);
     HWND lastCheck = Child(FindWindowA("ZEB_OptionWindowClass", nullptr), 0x1102);
@@ -124,7 +214,7 @@ void Switches(int runs) {
         return;
     }
     for (int i = 0; i < runs; ++i) {
-        printf("switch k %.3f\n", PostAndWatch(main, WM_COMMAND, 0x1003, lastCheck));
+        printf("switch k %.3f\n", SwitchAndWatch(main, lastCheck));
         printf("switch b %.3f\n", PostAndWatch(bare, WM_COMMAND, 0x1003, bare));
         fflush(stdout);
         // Let the repaints of the switch pass before the next one.

@@ -1,9 +1,10 @@
 // Where start-up's time goes: the program's own start-up steps run in order,
 // in-process, each timed with the performance counter, with the bitmaps
 // loaded, tooltip tools registered and windows created during each. Then the
-// first paint (the queue run until empty), and a language switch run until
-// every window has reloaded. One line per step:
-//   step <name> <ms> <bitmaps> <tools> <windows> <ms in LoadBitmapA> <ms adding tools>
+// first paint (the queue run until empty), and two language switches, each
+// run until every window has reloaded and repainted, in parts and whole. One
+// line per step:
+//   step <name> <ms> <bitmaps> <tools> <windows> <ms loading bitmaps> <ms adding tools>
 #include "app/geometry.h"
 #include "app/messages.h"
 #include "app/place_win32.h"
@@ -34,6 +35,7 @@ double BitmapMs, ToolMs;
 double Now();
 
 decltype(&LoadBitmapA) RealLoadBitmap;
+decltype(&LoadImageA) RealLoadImage;
 decltype(&SendMessageA) RealSendMessage;
 decltype(&CreateWindowExA) RealCreateWindow;
 
@@ -41,6 +43,15 @@ HBITMAP WINAPI CountLoadBitmap(HINSTANCE instance, LPCSTR name) {
     ++Bitmaps;
     double start = Now();
     HBITMAP bitmap = RealLoadBitmap(instance, name);
+    BitmapMs += Now() - start;
+    return bitmap;
+}
+
+HANDLE WINAPI CountLoadImage(HINSTANCE instance, LPCSTR name, UINT type, int w, int h, UINT flags) {
+    if (type != IMAGE_BITMAP) return RealLoadImage(instance, name, type, w, h, flags);
+    ++Bitmaps;
+    double start = Now();
+    HANDLE bitmap = RealLoadImage(instance, name, type, w, h, flags);
     BitmapMs += Now() - start;
     return bitmap;
 }
@@ -89,10 +100,11 @@ void End(const char* name) {
            Windows - WindowsAt, BitmapMs - BitmapMsAt, ToolMs - ToolMsAt);
 }
 
-// The loop's dispatch until nothing is left, paints included.
-void RunUntilIdle() {
+// The loop's dispatch until nothing is left, paints included; with
+// PM_QS_POSTMESSAGE, only until no posted message is left.
+void RunUntilIdle(UINT which = 0) {
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE | which)) {
         TranslateMessage(&message);
         RetargetKey(&message);
         DispatchMessageA(&message);
@@ -102,13 +114,16 @@ void RunUntilIdle() {
 } // namespace
 
 int main() {
-    RealLoadBitmap = (decltype(RealLoadBitmap))HookImport("user32.dll", "LoadBitmapA",
-                                                          (void*)CountLoadBitmap);
+    // Faces are loaded with one or the other, depending on the build.
+    RealLoadBitmap =
+        (decltype(RealLoadBitmap))HookImport("user32.dll", "LoadBitmapA", (void*)CountLoadBitmap);
+    RealLoadImage =
+        (decltype(RealLoadImage))HookImport("user32.dll", "LoadImageA", (void*)CountLoadImage);
     RealSendMessage = (decltype(RealSendMessage))HookImport("user32.dll", "SendMessageA",
                                                             (void*)CountSendMessage);
     RealCreateWindow = (decltype(RealCreateWindow))HookImport("user32.dll", "CreateWindowExA",
                                                               (void*)CountCreateWindow);
-    if (!RealLoadBitmap || !RealSendMessage || !RealCreateWindow) {
+    if ((!RealLoadBitmap && !RealLoadImage) || !RealSendMessage || !RealCreateWindow) {
         printf("error imports not found\n");
         return 2;
     }
@@ -171,11 +186,23 @@ int main() {
     // The language switch, with the test module shown as a user sees it.
     SendMessageA(MainWindow, WM_COMMAND, IdTestModule, 0);
     RunUntilIdle();
+    // Each switch in three parts: the command itself, the posted
+    // language-changed messages, then the repaints they cause.
     for (int i = 0; i < 2; ++i) {
+        double switchStart = Now();
+        int bitmapsAt = Bitmaps;
+        double bitmapMsAt = BitmapMs;
         Begin();
         SwitchLanguage();
+        End(i ? "back-command" : "switch-command");
+        Begin();
+        RunUntilIdle(PM_QS_POSTMESSAGE | PM_QS_SENDMESSAGE);
+        End(i ? "back-messages" : "switch-messages");
+        Begin();
         RunUntilIdle();
-        End(i ? "switch-back" : "switch");
+        End(i ? "back-repaint" : "switch-repaint");
+        printf("step %s %.3f %d 0 0 %.3f 0\n", i ? "switch-back" : "switch", Now() - switchStart,
+               Bitmaps - bitmapsAt, BitmapMs - bitmapMsAt);
     }
     fflush(stdout);
     DestroyWindow(MainWindow);

@@ -3,7 +3,8 @@
 in the same run (not a test: it prints, it does not judge).
 
     flock /tmp/korvane-heavy.lock /usr/bin/python3 bench/wine_bench.py [--runs N]
-        [--before OLD/korvane.exe] [--print]
+        [--before OLD/korvane.exe] [--print] [--before-profile OLD/startup_profile_wine.exe]
+        [--parts startup,interaction,profile]
 
 On its own Xvfb display and Wine prefix (<build>/wine-bench), with the MinGW
 tree built (scripts/build.sh win):
@@ -14,8 +15,10 @@ tree built (scripts/build.sh win):
             holding its new text; floor: the bare window replacing its text
   switch    the posted language command until the last window the change is
             posted to (the options module's last check box) has reloaded its
-            label: every window has handled its language-changed message by
-            then; floor: the same round trip to the bare window
+            label, so every window has handled its language-changed message,
+            and every visible window holds a face bitmap it did not hold
+            before (faces load when painted); floor: the same round trip to
+            the bare window
   print     (--print, needs root for CUPS) the confirm key (Return) in the
             printer dialog of the 100-question listing to its PDF on disk;
             floor: the bare window printing one line on one page
@@ -133,9 +136,15 @@ def interaction(s, args, queue):
                 s.post(("command", k.ID_TEST))
                 time.sleep(0.5)
                 for line in probe(s, "keys", args.runs * 2):
-                    f["key"][line[1]].append(float(line[2]))
+                    if line[0] == "key":
+                        f["key"][line[1]].append(float(line[2]))
+                    else:
+                        print(name, *line)
                 for line in probe(s, "switches", args.runs):
-                    f["switch"][line[1]].append(float(line[2]))
+                    if line[0] == "switch":
+                        f["switch"][line[1]].append(float(line[2]))
+                    else:
+                        print(name, *line)
                 if queue:
                     bench_print(s, queue, max(2, args.runs // 6), f["print"])
             finally:
@@ -171,14 +180,15 @@ def profile(s, args):
                         [float(v) for v in f[2:8]])
     for name, _ in profiles:
         print("== start-up profile (%s), medians of %d runs: ms, share of the total, "
-              "bitmaps, tools, windows, ms in LoadBitmapA" % (name, args.runs))
+              "bitmaps, tools, windows, ms loading bitmaps, ms adding tools" % (name, args.runs))
         total = median([r[0] for r in steps[name]["total"]])
         for step, rows in steps[name].items():
             ms = median([r[0] for r in rows])
-            share = "   -   " if step.startswith("switch") else "%5.1f %%" % (100 * ms / total)
-            print("  %-26s %8.2f  %s  %3d %3d %3d  %6.2f" % (
+            share = ("   -   " if step.startswith(("switch", "back"))
+                     else "%5.1f %%" % (100 * ms / total))
+            print("  %-26s %8.2f  %s  %3d %3d %3d  %6.2f  %6.2f" % (
                 step, ms, share, rows[0][1], rows[0][2], rows[0][3],
-                median([r[4] for r in rows])))
+                median([r[4] for r in rows]), median([r[5] for r in rows])))
 
 
 def main():
@@ -187,24 +197,30 @@ def main():
     parser.add_argument("--before", help="an older korvane.exe, measured in the same rounds")
     parser.add_argument("--print", action="store_true", dest="printing")
     parser.add_argument("--before-profile", help="an older startup_profile_wine.exe")
+    parser.add_argument("--parts", default="startup,interaction,profile",
+                        help="which parts to run, comma-separated")
     args = parser.parse_args()
+    parts = args.parts.split(",")
 
     s = k.Session("bench")
     s.prefix = os.path.join(k.BUILD_DIR, "wine-bench")
     with s:
-        start_up(s, args)
+        if "startup" in parts:
+            start_up(s, args)
         queue = None
-        if args.printing:
+        if args.printing and "interaction" in parts:
             sys.path.insert(0, os.path.join(ROOT, "tests", "print"))
             import cups_pdf
             # Wine offers a queue only to programs started after it exists.
             queue = cups_pdf.start(os.path.join(s.artifacts, "pdf"), name="KorvaneBenchPDF")
         try:
-            interaction(s, args, queue)
+            if "interaction" in parts:
+                interaction(s, args, queue)
         finally:
             if queue:
                 cups_pdf.stop(queue)
-        profile(s, args)
+        if "profile" in parts:
+            profile(s, args)
 
 
 if __name__ == "__main__":

@@ -2,12 +2,13 @@
 
 #include "bank/exam_class.h"
 
-#include <cstdio>
 #include <cstring>
 
 TestState Test;
 
-void SeedLcg(Lcg* lcg, uint32_t seed) { lcg->State = seed; }
+void SeedLcg(Lcg* lcg, uint32_t seed) {
+    lcg->State = seed;
+}
 
 int NextLcg(Lcg* lcg) {
     lcg->State = lcg->State * 214013u + 2531011u;
@@ -24,19 +25,39 @@ static void TakeClass(TestState* test, int classIndex) {
     test->PoolEnd = pool.PoolEnd;
 }
 
+// Length of text, at most limit bytes.
+static size_t BoundedLength(const char* text, size_t limit) {
+    size_t n = 0;
+    while (n < limit && text[n])
+        ++n;
+    return n;
+}
+
 // Section list into the slots as prefixes "X-TTT-SS-"; 0 without "[SECTIONS]".
+// A code holding a zero byte ends there, as a string does.
 static int ReadPrefixes(TestState* test) {
     static SectionList sections;
     if (!ReadSectionList(test->PoolBegin, test->PoolEnd, &sections)) return 0;
     test->SectionCount = sections.Count;
-    for (int i = 0; i < sections.Count; ++i)
-        snprintf(test->Codes[i], CodeFieldSize, "%s-", sections.Codes[i]);
+    for (int i = 0; i < sections.Count; ++i) {
+        size_t n = BoundedLength(sections.Codes[i], SectionCodeLength);
+        memcpy(test->Codes[i], sections.Codes[i], n);
+        test->Codes[i][n] = '-';
+        test->Codes[i][n + 1] = '\0';
+    }
     return 1;
 }
 
-// Key of question n of the section whose prefix is in slot: the prefix and n.
+// Key of question n (1 to 99) of the section whose prefix is in slot: the
+// prefix, at most 9 characters, and n in two digits. Written by hand: a
+// generation forms a thousand keys, and formatting them costs more than
+// the searches they are for.
 static void MakeKey(char* key, const char* prefix, int n) {
-    snprintf(key, CodeFieldSize, "%.9s%02d", prefix, n);
+    size_t length = BoundedLength(prefix, 9);
+    memcpy(key, prefix, length);
+    key[length] = (char)('0' + n / 10);
+    key[length + 1] = (char)('0' + n % 10);
+    key[length + 2] = '\0';
 }
 
 int GenerateTest(TestState* test, int classIndex, uint32_t seed) {
@@ -50,7 +71,8 @@ int GenerateTest(TestState* test, int classIndex, uint32_t seed) {
 
     Lcg lcg;
     SeedLcg(&lcg, seed);
-    for (int i = 0; i < 1000; ++i) NextLcg(&lcg);
+    for (int i = 0; i < 1000; ++i)
+        NextLcg(&lcg);
 
     const char* cursor = test->PoolBegin;
     for (int i = 0; i < test->SectionCount; ++i) {

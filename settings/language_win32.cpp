@@ -11,11 +11,18 @@
 #include "settings/strings.h"
 #include "ui/shell_state_win32.h"
 
+static BOOL CALLBACK PostToDescendant(HWND window, LPARAM) {
+    PostMessageA(window, MsgLanguageChanged, 0, 0);
+    return TRUE;
+}
+
+// The window, then its descendants depth first in child order, which is the
+// order the enumeration visits them in; it asks for each window's children
+// once, where walking them asks twice per window.
 void PostLanguageChange(HWND window) {
     if (!window) return;
     PostMessageA(window, MsgLanguageChanged, 0, 0);
-    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        PostLanguageChange(child);
+    EnumChildWindows(window, PostToDescendant, 0);
 }
 
 void SwitchLanguage() {

@@ -14,7 +14,8 @@ namespace {
 struct HeapPool {
     std::unique_ptr<char[]> bytes;
     size_t size;
-    explicit HeapPool(const std::string& text) : bytes(new char[text.size() + 1]), size(text.size()) {
+    explicit HeapPool(const std::string& text)
+        : bytes(new char[text.empty() ? 1 : text.size()]), size(text.size()) {
         memcpy(bytes.get(), text.data(), text.size());
     }
     const char* begin() const { return bytes.get(); }
@@ -31,32 +32,36 @@ TEST(FindInPool, FindsFirstCompleteOccurrenceOnly) {
     EXPECT_EQ(FindInPool(p.begin(), p.end(), "ABC"), nullptr) << "case-sensitive";
 }
 
-// The vector scans hand over to narrower ones at 256-, 128-, 64-, 32- and
-// 16-position edges and stop end - keyLength: a key placed at every offset
-// of a range of every length up to 300, with decoys that pass the two-byte
-// filter, must be found where a byte-by-byte scan finds it, by every width.
+// The vector scans hand over to narrower ones at 192-, 128-, 64- and
+// 16-position edges and stop at end - keyLength, and a key longer than a
+// 64-byte block takes another path: a code key and a long one, each placed
+// at every offset of a range of every length up to 300, with decoys that
+// pass the two-byte filter, must be found where a byte-by-byte scan finds
+// them, by every width.
 TEST(FindInPool, EveryWidthAgreesWithAPlainScanAtEveryEdge) {
-    const char key[] = "B-003-07-05";
-    const size_t k = sizeof key - 1;
-    auto plain = [&](const char* b, const char* e) -> const char* {
-        for (const char* p = b; e - p >= (ptrdiff_t)k; ++p)
-            if (memcmp(p, key, k) == 0) return p;
-        return nullptr;
-    };
-    for (size_t size = 0; size <= 300; ++size) {
-        for (size_t at = 0; at <= size; at += (size > 40 ? 7 : 1)) {
-            std::string text(size, 'x');
-            // Decoys: first and last byte right, middle wrong.
-            for (size_t d = 3; d + k <= size; d += 29) {
-                text[d] = 'B';
-                text[d + k - 1] = '5';
+    const std::string longKey = "B-" + std::string(66, 'q') + "-5";
+    for (const std::string& key : {std::string("B-003-07-05"), longKey}) {
+        const size_t k = key.size();
+        auto plain = [&](const char* b, const char* e) -> const char* {
+            for (const char* p = b; e - p >= (ptrdiff_t)k; ++p)
+                if (memcmp(p, key.data(), k) == 0) return p;
+            return nullptr;
+        };
+        for (size_t size = 0; size <= 300; ++size) {
+            for (size_t at = 0; at <= size; at += (size > 40 ? 7 : 1)) {
+                std::string text(size, 'x');
+                // Decoys: first and last byte right, middle wrong.
+                for (size_t d = 3; d + k <= size; d += 29) {
+                    text[d] = 'B';
+                    text[d + k - 1] = '5';
+                }
+                if (at + k <= size) memcpy(&text[at], key.data(), k);
+                HeapPool p(text);
+                const char* expected = plain(p.begin(), p.end());
+                for (int width = SearchBytes; width <= SearchAvx512; ++width)
+                    ASSERT_EQ(FindInPoolWith(width, p.begin(), p.end(), key.c_str()), expected)
+                        << "width " << width << " key " << k << " size " << size << " at " << at;
             }
-            if (at + k <= size) memcpy(&text[at], key, k);
-            HeapPool p(text);
-            const char* expected = plain(p.begin(), p.end());
-            for (int width = SearchBytes; width <= SearchAvx512; ++width)
-                ASSERT_EQ(FindInPoolWith(width, p.begin(), p.end(), key), expected)
-                    << "width " << width << " size " << size << " at " << at;
         }
     }
 }
@@ -70,7 +75,7 @@ TEST(FindInPool, NullRangesYieldNone) {
 }
 
 class FixturePools : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         InstallFixturePools();
         ASSERT_NE(Pools[PoolBasicEn].PoolBegin, nullptr);
@@ -158,7 +163,8 @@ TEST(ReadSectionList, CountIsBoundedAndTruncatedListsStop) {
     EXPECT_EQ(ReadSectionList(none.begin(), none.end(), &list), 0);
 
     std::string many = "[SECTIONS]\r\n999\r\n";
-    for (int i = 0; i < 130; ++i) many += "B-001-01 ...\r\n";
+    for (int i = 0; i < 130; ++i)
+        many += "B-001-01 ...\r\n";
     HeapPool big(many);
     ASSERT_EQ(ReadSectionList(big.begin(), big.end(), &list), 1);
     EXPECT_EQ(list.Count, MaxSections);

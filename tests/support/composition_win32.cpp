@@ -9,6 +9,8 @@
 
 #include <commctrl.h>
 
+#include <cstring>
+
 void RegisterShellClasses() {
     static bool done = false;
     if (done) return;
@@ -34,9 +36,22 @@ void OpenMainWindow() {
 
 std::vector<unsigned char> BitmapBytes(HBITMAP bitmap) {
     BITMAP info = {};
-    if (!GetObjectA(bitmap, sizeof info, &info)) return {};
-    std::vector<unsigned char> bytes((size_t)info.bmWidthBytes * info.bmHeight);
-    GetBitmapBits(bitmap, (LONG)bytes.size(), bytes.data());
+    if (!bitmap || !GetObjectA(bitmap, sizeof info, &info)) return {};
+    // Size first, then 32-bit pixels top-down: the same picture reads the
+    // same whether it is held in the screen's format or as a DIB section.
+    std::vector<unsigned char> bytes(8 + (size_t)info.bmWidth * info.bmHeight * 4);
+    memcpy(bytes.data(), &info.bmWidth, 4);
+    memcpy(bytes.data() + 4, &info.bmHeight, 4);
+    BITMAPINFO header = {};
+    header.bmiHeader.biSize = sizeof header.bmiHeader;
+    header.bmiHeader.biWidth = info.bmWidth;
+    header.bmiHeader.biHeight = -info.bmHeight;
+    header.bmiHeader.biPlanes = 1;
+    header.bmiHeader.biBitCount = 32;
+    HDC dc = GetDC(nullptr);
+    int lines = GetDIBits(dc, bitmap, 0, info.bmHeight, bytes.data() + 8, &header, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, dc);
+    if (lines != info.bmHeight) return {};
     return bytes;
 }
 

@@ -19,7 +19,8 @@ void CreateSharedWindows();
 // at (600, 150) and shown; the modules stay hidden.
 void OpenMainWindow();
 
-// The bytes of a bitmap object; empty when it cannot be read.
+// The size and 32-bit pixels of a bitmap object, whatever its kind; empty
+// when it cannot be read.
 std::vector<unsigned char> BitmapBytes(HBITMAP bitmap);
 // The bytes of bitmap resource number, for comparing a face with it.
 std::vector<unsigned char> ResourceBitmapBytes(int number);
