@@ -40,9 +40,12 @@ void DrawCheck(HWND check, HDC dc) {
 }
 
 void Reload(HWND check) {
-    FreePropString(check, "Prop_Text");
+    // Setting the copy replaces and frees the old one in the same call.
     int slot = GetPropInt(check, "Prop_ResID1");
-    if (slot != 0) SetPropString(check, "Prop_Text", Str(slot));
+    if (slot != 0)
+        SetPropString(check, "Prop_Text", Str(slot));
+    else
+        FreePropString(check, "Prop_Text");
     InvalidateRect(check, nullptr, FALSE);
 }
 
