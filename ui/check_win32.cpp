@@ -46,7 +46,7 @@ void Reload(HWND check) {
         SetPropString(check, "Prop_Text", Str(slot));
     else
         FreePropString(check, "Prop_Text");
-    InvalidateRect(check, nullptr, FALSE);
+    RepaintIfShown(check);
 }
 
 } // namespace

@@ -28,7 +28,7 @@ void Reload(HWND display) {
     else
         FreePropString(display, "Prop_HelpText");
     // The shown text belongs to the owner, which sets it again.
-    InvalidateRect(display, nullptr, FALSE);
+    RepaintIfShown(display);
 }
 
 } // namespace
