@@ -98,6 +98,10 @@ void End(const char* name) {
     double ms = Now() - StepStart;
     printf("step %s %.3f %d %d %d %.3f %.3f\n", name, ms, Bitmaps - BitmapsAt, Tools - ToolsAt,
            Windows - WindowsAt, BitmapMs - BitmapMsAt, ToolMs - ToolMsAt);
+    // With KORVANE_STEP_MARKS set, the end of each step shows in a trace of
+    // the Wine server's requests as a look-up of an atom named after it.
+    static const int marks = GetEnvironmentVariableA("KORVANE_STEP_MARKS", nullptr, 0) != 0;
+    if (marks) GlobalFindAtomA(name);
 }
 
 // The loop's dispatch until nothing is left, paints included; with

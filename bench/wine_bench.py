@@ -4,7 +4,7 @@ in the same run (not a test: it prints, it does not judge).
 
     flock /tmp/korvane-heavy.lock /usr/bin/python3 bench/wine_bench.py [--runs N]
         [--before OLD/korvane.exe] [--print] [--before-profile OLD/startup_profile_wine.exe]
-        [--parts startup,interaction,profile]
+        [--parts startup,interaction,profile,requests]
 
 On its own Xvfb display and Wine prefix (<build>/wine-bench), with the MinGW
 tree built (scripts/build.sh win):
@@ -191,6 +191,49 @@ def profile(s, args):
                 median([r[4] for r in rows]), median([r[5] for r in rows])))
 
 
+def server_requests(s, args):
+    """One profile run with the Wine server tracing every request: the
+    requests of the program's thread counted by kind, for each step (a step
+    ends where the profile looks up an atom named after it)."""
+    import collections
+    import re
+    trace_path = os.path.join(s.artifacts, "server-trace.txt")
+    k.run([k.WINESERVER, "-k"], timeout=30, env=s.env, check=False)
+    k.run([k.WINESERVER, "-w"], timeout=30, env=s.env, check=False)
+    with open(trace_path, "w") as trace:
+        subprocess.Popen([k.WINESERVER, "-p60", "-d1"], env=s.env, stdin=subprocess.DEVNULL,
+                         stdout=trace, stderr=trace, start_new_session=True)
+        time.sleep(0.5)
+        s.reset_settings()
+        env = dict(s.env, KORVANE_STEP_MARKS="1")
+        k.run([k.WINE, os.path.join(BENCH, "startup_profile_wine.exe")], timeout=300, env=env)
+    k.run([k.WINESERVER, "-k"], timeout=30, env=s.env, check=False)
+    k.run([k.WINESERVER, "-w"], timeout=30, env=s.env, check=False)
+    s.start_server()
+    request = re.compile(r"^([0-9a-f]{4}): (\w+)\(")
+    marker = re.compile(r'find_atom\(.*name=L"([\w-]+)"')
+    lines = open(trace_path, errors="replace").read().splitlines()
+    thread = None
+    for line in lines:
+        m = marker.search(line)
+        if m and m.group(1) == "common-controls":
+            thread = line[:4]
+    counts, step = collections.OrderedDict(), collections.Counter()
+    for line in lines:
+        m = request.match(line)
+        if not m or m.group(1) != thread or ") = " in line:
+            continue
+        mark = marker.search(line)
+        if mark:
+            counts[mark.group(1)] = step
+            step = collections.Counter()
+        else:
+            step[m.group(2)] += 1
+    for name, c in counts.items():
+        print("== requests in %-26s %5d: %s" % (name, sum(c.values()), ", ".join(
+            "%s %d" % kv for kv in c.most_common(12))))
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--runs", type=int, default=15)
@@ -221,6 +264,8 @@ def main():
                 cups_pdf.stop(queue)
         if "profile" in parts:
             profile(s, args)
+        if "requests" in parts:
+            server_requests(s, args)
 
 
 if __name__ == "__main__":

@@ -10,6 +10,7 @@
 #include "settings/options_store_win32.h"
 #include "settings/strings.h"
 #include "ui/shell_state_win32.h"
+#include "ui/skin_win32.h"
 
 static BOOL CALLBACK PostToDescendant(HWND window, LPARAM) {
     PostMessageA(window, MsgLanguageChanged, 0, 0);
@@ -51,5 +52,5 @@ void SwitchLanguage() {
                     ModuleWindows[ModuleOptions]};
     for (HWND window : order)
         PostLanguageChange(window);
-    if (ModuleWindows[ModuleOptions]) InvalidateRect(ModuleWindows[ModuleOptions], nullptr, FALSE);
+    if (ModuleWindows[ModuleOptions]) RepaintIfShown(ModuleWindows[ModuleOptions]);
 }

@@ -54,7 +54,7 @@ void Release(HWND button) {
 void ReloadFaces(HWND button) {
     for (const char* face : FaceProps)
         SetPropBitmap(button, face, nullptr);
-    InvalidateRect(button, nullptr, FALSE);
+    RepaintIfShown(button);
 }
 
 } // namespace

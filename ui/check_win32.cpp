@@ -40,10 +40,13 @@ void DrawCheck(HWND check, HDC dc) {
 }
 
 void Reload(HWND check) {
-    FreePropString(check, "Prop_Text");
+    // Setting the copy replaces and frees the old one in the same call.
     int slot = GetPropInt(check, "Prop_ResID1");
-    if (slot != 0) SetPropString(check, "Prop_Text", Str(slot));
-    InvalidateRect(check, nullptr, FALSE);
+    if (slot != 0)
+        SetPropString(check, "Prop_Text", Str(slot));
+    else
+        FreePropString(check, "Prop_Text");
+    RepaintIfShown(check);
 }
 
 } // namespace

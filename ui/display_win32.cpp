@@ -21,11 +21,14 @@ void DrawDisplay(HWND display, HDC dc) {
 void Reload(HWND display) {
     // The face of the new language is loaded when the display is painted.
     SetPropBitmap(display, "Prop_Bitmap", nullptr);
-    FreePropString(display, "Prop_HelpText");
+    // Setting the copy replaces and frees the old one in the same call.
     int slot = GetPropInt(display, "Prop_ResID2");
-    if (slot != 0) SetPropString(display, "Prop_HelpText", Str(slot));
+    if (slot != 0)
+        SetPropString(display, "Prop_HelpText", Str(slot));
+    else
+        FreePropString(display, "Prop_HelpText");
     // The shown text belongs to the owner, which sets it again.
-    InvalidateRect(display, nullptr, FALSE);
+    RepaintIfShown(display);
 }
 
 } // namespace

@@ -159,7 +159,11 @@ LRESULT PaintFace(HWND window, UINT message, WPARAM wParam, int number, int byLa
 
 void ReloadFace(HWND window) {
     SetPropBitmap(window, "Prop_Bitmap", nullptr);
-    InvalidateRect(window, nullptr, FALSE);
+    RepaintIfShown(window);
+}
+
+void RepaintIfShown(HWND window) {
+    if (IsWindowVisible(window)) InvalidateRect(window, nullptr, FALSE);
 }
 
 // ----------------------------------------------------------------- messaging

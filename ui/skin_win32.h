@@ -42,6 +42,10 @@ LRESULT PaintFace(HWND window, UINT message, WPARAM wParam, int number, int byLa
 // How such a window follows a language change: the old face goes and the
 // window is repainted, which loads the face of the new language.
 void ReloadFace(HWND window);
+// Invalidates the window, without erasing, only when it is shown: a hidden
+// window (or one in a hidden module) is painted whole when it is shown, so
+// invalidating it would be a request to the window manager for nothing.
+void RepaintIfShown(HWND window);
 
 // Frees everything a window owns in its properties (face bitmaps, text
 // copies) and removes every property of the scheme; for WM_NCDESTROY.
