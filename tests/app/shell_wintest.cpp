@@ -80,32 +80,12 @@ int QuitThroughTheQuitKey() {
     return code;
 }
 
-// 32-bit pixels of a bitmap; empty when it cannot be read.
-std::vector<unsigned> Pixels(HBITMAP bitmap, int* width = nullptr, int* height = nullptr) {
-    BITMAP info;
-    if (!bitmap || !GetObjectA(bitmap, sizeof info, &info)) return {};
-    BITMAPINFO header = {};
-    header.bmiHeader.biSize = sizeof header.bmiHeader;
-    header.bmiHeader.biWidth = info.bmWidth;
-    header.bmiHeader.biHeight = -info.bmHeight;
-    header.bmiHeader.biPlanes = 1;
-    header.bmiHeader.biBitCount = 32;
-    std::vector<unsigned> bits((size_t)info.bmWidth * info.bmHeight);
-    HDC dc = GetDC(nullptr);
-    int lines = GetDIBits(dc, bitmap, 0, info.bmHeight, bits.data(), &header, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, dc);
-    if (lines != info.bmHeight) return {};
-    if (width) *width = info.bmWidth;
-    if (height) *height = info.bmHeight;
-    return bits;
-}
-
 // 1 when the bitmap shows exactly the picture of resource number.
 bool ShowsResource(HBITMAP bitmap, int number) {
     HBITMAP reference = LoadBitmapA(Instance, MAKEINTRESOURCEA(number));
-    std::vector<unsigned> expected = Pixels(reference);
+    std::vector<unsigned> expected = BitmapPixels(reference);
     DeleteObject(reference);
-    std::vector<unsigned> actual = Pixels(bitmap);
+    std::vector<unsigned> actual = BitmapPixels(bitmap);
     return !expected.empty() && actual == expected;
 }
 
@@ -693,7 +673,7 @@ TEST_F(Shell, WindowsPaintTheirFacesForCapture) {
     HWND windows[] = {MainWindow, BorderWindow, Module(ModuleTest), Module(ModuleAbout)};
     for (HWND window : windows) {
         int w = 0, h = 0;
-        std::vector<unsigned> face = Pixels(Face(window), &w, &h);
+        std::vector<unsigned> face = BitmapPixels(Face(window), &w, &h);
         ASSERT_FALSE(face.empty());
         HDC screen = GetDC(nullptr);
         HDC dc = CreateCompatibleDC(screen);
@@ -704,7 +684,7 @@ TEST_F(Shell, WindowsPaintTheirFacesForCapture) {
         SendMessageA(window, WM_PRINTCLIENT, (WPARAM)dc, PRF_CLIENT);
         SelectObject(dc, old);
         DeleteDC(dc);
-        std::vector<unsigned> drawn = Pixels(canvas);
+        std::vector<unsigned> drawn = BitmapPixels(canvas);
         DeleteObject(canvas);
         ASSERT_EQ(drawn.size(), face.size());
         for (int y = 0; y < h; y += 37)

@@ -34,24 +34,35 @@ void OpenMainWindow() {
     ShowWindow(MainWindow, SW_SHOWNORMAL);
 }
 
-std::vector<unsigned char> BitmapBytes(HBITMAP bitmap) {
+std::vector<unsigned> BitmapPixels(HBITMAP bitmap, int* width, int* height) {
     BITMAP info = {};
     if (!bitmap || !GetObjectA(bitmap, sizeof info, &info)) return {};
-    // Size first, then 32-bit pixels top-down: the same picture reads the
-    // same whether it is held in the screen's format or as a DIB section.
-    std::vector<unsigned char> bytes(8 + (size_t)info.bmWidth * info.bmHeight * 4);
-    memcpy(bytes.data(), &info.bmWidth, 4);
-    memcpy(bytes.data() + 4, &info.bmHeight, 4);
     BITMAPINFO header = {};
     header.bmiHeader.biSize = sizeof header.bmiHeader;
     header.bmiHeader.biWidth = info.bmWidth;
     header.bmiHeader.biHeight = -info.bmHeight;
     header.bmiHeader.biPlanes = 1;
     header.bmiHeader.biBitCount = 32;
+    std::vector<unsigned> bits((size_t)info.bmWidth * info.bmHeight);
     HDC dc = GetDC(nullptr);
-    int lines = GetDIBits(dc, bitmap, 0, info.bmHeight, bytes.data() + 8, &header, DIB_RGB_COLORS);
+    int lines = GetDIBits(dc, bitmap, 0, info.bmHeight, bits.data(), &header, DIB_RGB_COLORS);
     ReleaseDC(nullptr, dc);
     if (lines != info.bmHeight) return {};
+    if (width) *width = info.bmWidth;
+    if (height) *height = info.bmHeight;
+    return bits;
+}
+
+std::vector<unsigned char> BitmapBytes(HBITMAP bitmap) {
+    // Size first, then 32-bit pixels top-down: the same picture reads the
+    // same whether it is held in the screen's format or as a DIB section.
+    int width = 0, height = 0;
+    std::vector<unsigned> pixels = BitmapPixels(bitmap, &width, &height);
+    if (pixels.empty()) return {};
+    std::vector<unsigned char> bytes(8 + pixels.size() * 4);
+    memcpy(bytes.data(), &width, 4);
+    memcpy(bytes.data() + 4, &height, 4);
+    memcpy(bytes.data() + 8, pixels.data(), pixels.size() * 4);
     return bytes;
 }
 

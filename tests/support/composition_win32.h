@@ -19,6 +19,9 @@ void CreateSharedWindows();
 // at (600, 150) and shown; the modules stay hidden.
 void OpenMainWindow();
 
+// 32-bit pixels of a bitmap, top-down, whatever its kind; empty when it cannot
+// be read.
+std::vector<unsigned> BitmapPixels(HBITMAP bitmap, int* width = nullptr, int* height = nullptr);
 // The size and 32-bit pixels of a bitmap object, whatever its kind; empty
 // when it cannot be read.
 std::vector<unsigned char> BitmapBytes(HBITMAP bitmap);
