@@ -50,6 +50,20 @@ void Release(HWND button) {
     NotifyParent(button, NotifyReleased);
 }
 
+// A box or dialog disables the window under it, but a key that took the
+// capture on hover would still be sent the clicks meant for the box (and give
+// its own command under it): such a key lets the capture go and rests.
+bool RestIfDisabled(HWND button) {
+    if (IsWindowEnabled(GetAncestor(button, GA_ROOT))) return false;
+    int over = GetPropInt(button, "Prop_Over");
+    if (over || GetPropInt(button, "Prop_Down")) InvalidateRect(button, nullptr, FALSE);
+    SetPropInt(button, "Prop_Over", 0);
+    SetPropInt(button, "Prop_Down", 0);
+    if (GetCapture() == button) ReleaseCapture();
+    if (over) NotifyParent(button, NotifyLeft);
+    return true;
+}
+
 // The old faces go now; the new language's are loaded as they are painted.
 void ReloadFaces(HWND button) {
     for (const char* face : FaceProps)
@@ -77,15 +91,18 @@ LRESULT CALLBACK ButtonWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
         AnswerToolTextRequest(wParam, lParam, Str(GetPropInt(window, "Prop_ResID4")));
         return 0;
     case WM_MOUSEMOVE:
+        if (RestIfDisabled(window)) return 0;
         TrackHover(window, lParam);
         RelayToTooltip(window, message, wParam, lParam);
         return 0;
     case WM_LBUTTONDOWN:
+        if (RestIfDisabled(window)) return 0;
         SetPropInt(window, "Prop_Down", 1);
         InvalidateRect(window, nullptr, FALSE);
         RelayToTooltip(window, message, wParam, lParam);
         return 0;
     case WM_LBUTTONUP:
+        if (RestIfDisabled(window)) return 0;
         Release(window);
         RelayToTooltip(window, message, wParam, lParam);
         return 0;

@@ -74,6 +74,31 @@ TEST_F(Button, ReleaseInsidePostsOneCommandAndClicks) {
     EXPECT_NE(std::find(codes.begin(), codes.end(), 0), codes.end());
 }
 
+TEST_F(Button, AKeyHoveredWhenABoxDisablesItsWindowGivesUpTheCapture) {
+    // A modal box disables the window under it; a click meant for the box
+    // must not reach the key that took the capture on hover.
+    MoveToClient(X + 10, Y + 10);
+    ASSERT_EQ(GetCapture(), button);
+    EnableWindow(parent, FALSE);
+    PressAt(X + 10, Y + 10);
+    ReleaseAt(X + 10, Y + 10);
+    PumpFor(50);
+    EXPECT_TRUE(Commands.empty());
+    EXPECT_TRUE(Sounds.empty());
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(Over(), 0);
+    EXPECT_EQ(Down(), 0);
+    ExpectFace(127);
+    EXPECT_EQ(CodesFrom(button), (std::vector<int>{0x1001, 0x1002}));
+    // Once the box has gone the key works as before.
+    EnableWindow(parent, TRUE);
+    MoveToClient(X + 12, Y + 12);
+    EXPECT_EQ(GetCapture(), button);
+    PressAt(X + 12, Y + 12);
+    ReleaseAt(X + 12, Y + 12);
+    ASSERT_EQ(Commands.size(), 1u);
+}
+
 TEST_F(Button, SlidingOutWhilePressedKeepsTheCaptureAndReleasingOutsideDoesNothing) {
     MoveToClient(X + 10, Y + 10);
     PressAt(X + 10, Y + 10);
