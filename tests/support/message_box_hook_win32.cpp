@@ -4,8 +4,6 @@ namespace {
 
 thread_local MessageBoxWatch* ActiveWatch;
 
-const char HandledProp[] = "MessageBoxWatchSeen";
-
 bool IsMessageBox(HWND window) {
     char className[16] = "";
     GetClassNameA(window, className, sizeof className);
@@ -53,11 +51,15 @@ int ChooseButton(HWND box, int wanted) {
     return wanted;
 }
 
-LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam) {
+// A dialog gets WM_INITDIALOG exactly once, from the thread that shows it,
+// and by its return the box has its text, icon and final buttons. Activation
+// is no such event: under Wine without a window manager a box may never be
+// activated, or be activated before its controls are set up.
+LRESULT CALLBACK InitDialogHook(int code, WPARAM wParam, LPARAM lParam) {
     MessageBoxWatch* watch = ActiveWatch;
-    HWND box = (HWND)wParam;
-    if (watch && code == HCBT_ACTIVATE && IsMessageBox(box) && !GetPropA(box, HandledProp)) {
-        SetPropA(box, HandledProp, (HANDLE)1);
+    const CWPRETSTRUCT* call = (const CWPRETSTRUCT*)lParam;
+    if (watch && code == HC_ACTION && call->message == WM_INITDIALOG && IsMessageBox(call->hwnd)) {
+        HWND box = call->hwnd;
         ObservedMessageBox seen;
         seen.Caption = WindowText(box);
         seen.Text = WindowText(GetDlgItem(box, 0xFFFF));
@@ -71,7 +73,6 @@ LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam) {
         PostMessageA(box, WM_COMMAND, MAKEWPARAM(seen.Pressed, BN_CLICKED),
                      (LPARAM)GetDlgItem(box, seen.Pressed));
     }
-    if (code == HCBT_DESTROYWND) RemovePropA(box, HandledProp);
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
@@ -79,7 +80,7 @@ LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam) {
 
 MessageBoxWatch::MessageBoxWatch(int answer) : Answer(answer) {
     ActiveWatch = this;
-    Hook = SetWindowsHookExA(WH_CBT, CbtHook, nullptr, GetCurrentThreadId());
+    Hook = SetWindowsHookExA(WH_CALLWNDPROCRET, InitDialogHook, nullptr, GetCurrentThreadId());
 }
 
 MessageBoxWatch::~MessageBoxWatch() {
