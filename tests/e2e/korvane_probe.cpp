@@ -48,6 +48,8 @@
 //   key <vk>                posts WM_KEYDOWN to the main window
 //   endsession              asks and ends the session as Windows does, then ends
 //                           the process: query <answer>, ended
+//   serve                   reads commands from standard input, a request per
+//                           line, each answered by its lines and then "done"
 //   watch <ms>              samples lamps and displays every 5 ms, printing the
 //                           state, then "watching", then every change:
 //                           at <ms> led <0..3> <active>, at <ms> text <id> <hex>
@@ -607,79 +609,105 @@ void ShadowText(char** args) {
     DeleteObject(bitmap);
 }
 
+// Runs the command at argv[i] with the arguments it takes; false for an
+// unknown command or missing arguments.
+bool RunCommand(int argc, char** argv, int& i) {
+    const char* command = argv[i];
+    auto next = [&](const char* fallback) { return i + 1 < argc ? argv[++i] : fallback; };
+    if (strcmp(command, "windows") == 0) {
+        Windows();
+    } else if (strcmp(command, "texts") == 0) {
+        Texts();
+    } else if (strcmp(command, "controls") == 0) {
+        HWND w = FindRole(next(""));
+        if (w) PrintControls(w);
+    } else if (strcmp(command, "prop") == 0) {
+        const char* role = next("");
+        int id = (int)strtol(next("0"), nullptr, 0);
+        Prop(role, id, next(""));
+    } else if (strcmp(command, "tooltip") == 0) {
+        Tooltip();
+    } else if (strcmp(command, "proptext") == 0) {
+        const char* role = next("");
+        PropTextOf(role, (int)strtol(next("0"), nullptr, 0));
+    } else if (strcmp(command, "walk") == 0) {
+        Walk((int)strtol(next("0"), nullptr, 0));
+    } else if (strcmp(command, "memory") == 0) {
+        Memory();
+    } else if (strcmp(command, "measure") == 0) {
+        Measure(next("-"));
+    } else if (strcmp(command, "shadowtext") == 0) {
+        if (i + 8 >= argc) {
+            printf("error shadowtext needs 8 arguments\n");
+            return false;
+        }
+        ShadowText(argv + i + 1);
+        i += 8;
+    } else if (strcmp(command, "dialogs") == 0) {
+        Dialogs();
+    } else if (strcmp(command, "menu") == 0) {
+        Menu();
+    } else if (strcmp(command, "command") == 0) {
+        PostMessageA(FindRole("main"), WM_COMMAND, strtol(next("0"), nullptr, 0), 0);
+    } else if (strcmp(command, "key") == 0) {
+        PostMessageA(FindRole("main"), WM_KEYDOWN, strtol(next("0"), nullptr, 0), 0);
+    } else if (strcmp(command, "answer") == 0) {
+        int steps = (int)strtol(next("0"), nullptr, 0);
+        Answer(steps, (unsigned)strtoul(next("1"), nullptr, 0));
+    } else if (strcmp(command, "instances") == 0) {
+        Instances();
+    } else if (strcmp(command, "capture") == 0) {
+        Capture();
+    } else if (strcmp(command, "terminate") == 0) {
+        Terminate();
+    } else if (strcmp(command, "readonly") == 0) {
+        const char* key = next("");
+        bool readOnly = strcmp(next("1"), "0") != 0;
+        printf("readonly %d\n", SetKeyReadOnly(key, readOnly) ? 1 : 0);
+    } else if (strcmp(command, "putvalue") == 0 || strcmp(command, "putzeros") == 0) {
+        bool zeros = strcmp(command, "putzeros") == 0;
+        const char* key = next("");
+        const char* name = next("");
+        DWORD type = (DWORD)strtoul(next("0"), nullptr, 0);
+        std::string bytes =
+            zeros ? std::string(strtoul(next("0"), nullptr, 0), '\0') : Unhex(next("-"));
+        printf("put %d\n", PutRawValue(key, name, type, bytes.data(), (DWORD)bytes.size()) ? 1 : 0);
+    } else if (strcmp(command, "endsession") == 0) {
+        EndSession();
+    } else if (strcmp(command, "watch") == 0) {
+        Watch((int)strtol(next("1000"), nullptr, 0));
+    } else {
+        printf("error unknown command %s\n", command);
+        return false;
+    }
+    return true;
+}
+
+// Serves commands read from standard input, one request per line, each
+// answered by its lines and then "done": a long walk then pays for one start
+// of the probe, not one per look at the program.
+int Serve() {
+    static char line[8192];
+    while (fgets(line, sizeof line, stdin)) {
+        char* args[64];
+        int count = 0;
+        for (char* word = strtok(line, " \t\r\n"); word && count < 64;
+             word = strtok(nullptr, " \t\r\n"))
+            args[count++] = word;
+        for (int i = 0; i < count; ++i)
+            if (!RunCommand(count, args, i)) break;
+        printf("done\n");
+        fflush(stdout);
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && strcmp(argv[1], "serve") == 0) return Serve();
     for (int i = 1; i < argc; ++i) {
-        const char* command = argv[i];
-        auto next = [&](const char* fallback) { return i + 1 < argc ? argv[++i] : fallback; };
-        if (strcmp(command, "windows") == 0) {
-            Windows();
-        } else if (strcmp(command, "texts") == 0) {
-            Texts();
-        } else if (strcmp(command, "controls") == 0) {
-            HWND w = FindRole(next(""));
-            if (w) PrintControls(w);
-        } else if (strcmp(command, "prop") == 0) {
-            const char* role = next("");
-            int id = (int)strtol(next("0"), nullptr, 0);
-            Prop(role, id, next(""));
-        } else if (strcmp(command, "tooltip") == 0) {
-            Tooltip();
-        } else if (strcmp(command, "proptext") == 0) {
-            const char* role = next("");
-            PropTextOf(role, (int)strtol(next("0"), nullptr, 0));
-        } else if (strcmp(command, "walk") == 0) {
-            Walk((int)strtol(next("0"), nullptr, 0));
-        } else if (strcmp(command, "memory") == 0) {
-            Memory();
-        } else if (strcmp(command, "measure") == 0) {
-            Measure(next("-"));
-        } else if (strcmp(command, "shadowtext") == 0) {
-            if (i + 8 >= argc) {
-                printf("error shadowtext needs 8 arguments\n");
-                return 2;
-            }
-            ShadowText(argv + i + 1);
-            i += 8;
-        } else if (strcmp(command, "dialogs") == 0) {
-            Dialogs();
-        } else if (strcmp(command, "menu") == 0) {
-            Menu();
-        } else if (strcmp(command, "command") == 0) {
-            PostMessageA(FindRole("main"), WM_COMMAND, strtol(next("0"), nullptr, 0), 0);
-        } else if (strcmp(command, "key") == 0) {
-            PostMessageA(FindRole("main"), WM_KEYDOWN, strtol(next("0"), nullptr, 0), 0);
-        } else if (strcmp(command, "answer") == 0) {
-            int steps = (int)strtol(next("0"), nullptr, 0);
-            Answer(steps, (unsigned)strtoul(next("1"), nullptr, 0));
-        } else if (strcmp(command, "instances") == 0) {
-            Instances();
-        } else if (strcmp(command, "capture") == 0) {
-            Capture();
-        } else if (strcmp(command, "terminate") == 0) {
-            Terminate();
-        } else if (strcmp(command, "readonly") == 0) {
-            const char* key = next("");
-            bool readOnly = strcmp(next("1"), "0") != 0;
-            printf("readonly %d\n", SetKeyReadOnly(key, readOnly) ? 1 : 0);
-        } else if (strcmp(command, "putvalue") == 0 || strcmp(command, "putzeros") == 0) {
-            bool zeros = strcmp(command, "putzeros") == 0;
-            const char* key = next("");
-            const char* name = next("");
-            DWORD type = (DWORD)strtoul(next("0"), nullptr, 0);
-            std::string bytes =
-                zeros ? std::string(strtoul(next("0"), nullptr, 0), '\0') : Unhex(next("-"));
-            printf("put %d\n",
-                   PutRawValue(key, name, type, bytes.data(), (DWORD)bytes.size()) ? 1 : 0);
-        } else if (strcmp(command, "endsession") == 0) {
-            EndSession();
-        } else if (strcmp(command, "watch") == 0) {
-            Watch((int)strtol(next("1000"), nullptr, 0));
-        } else {
-            printf("error unknown command %s\n", command);
-            return 2;
-        }
+        if (!RunCommand(argc, argv, i)) return 2;
         fflush(stdout);
     }
     return 0;

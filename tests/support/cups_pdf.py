@@ -46,8 +46,11 @@ def _default_printer():
     return None
 
 
-def start(out_dir, name="KorvanePDF", page_size="Letter"):
-    """Starts the scheduler if needed and adds the queue; returns its state."""
+def start(out_dir, name="KorvanePDF", page_size="Letter", default=True):
+    """Starts the scheduler if needed and adds the queue; returns its state.
+    Without default the system's default printer stays as it is: Wine then
+    offers the queue first when the program's environment names it in
+    PRINTER."""
     out_dir = os.path.abspath(out_dir)
     os.makedirs(out_dir, exist_ok=True)
     os.chmod(out_dir, 0o1777)
@@ -65,12 +68,13 @@ def start(out_dir, name="KorvanePDF", page_size="Letter"):
                 stop(state)
                 raise RuntimeError("cupsd did not start")
             time.sleep(0.1)
-    state["previous_default"] = _default_printer()
+    state["previous_default"] = _default_printer() if default else None
     with open(state["conf"], "w") as conf:
         conf.write("Out %s\nAnonDirName %s\nLabel 0\n" % (out_dir, out_dir))
     _run("lpadmin", "-p", name, "-E", "-v", "cups-pdf:/" + name, "-P", PPD,
          "-o", "PageSize=" + page_size, "-o", "Resolution=300dpi")
-    _run("lpadmin", "-d", name)
+    if default:
+        _run("lpadmin", "-d", name)
     return state
 
 

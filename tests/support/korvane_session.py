@@ -199,12 +199,16 @@ def code_from_index_display(letter, text):
 class Session:
     """One Xvfb display and the private prefix, for one test file."""
 
-    def __init__(self, name):
+    def __init__(self, name, prefix=None, extra_env=None):
+        """prefix: another Wine prefix than the end-to-end tests' own (a long
+        walk by hand beside a test run); extra_env: more environment for
+        every Wine process of the session."""
         self.name = name
         self.artifacts = os.path.join(BUILD_DIR, "e2e", name)
         shutil.rmtree(self.artifacts, ignore_errors=True)
         os.makedirs(self.artifacts, exist_ok=True)
-        self.prefix = os.path.join(BUILD_DIR, "wine-e2e")
+        self.prefix = prefix or os.path.join(BUILD_DIR, "wine-e2e")
+        self.extra_env = dict(extra_env or {})
         self.browser_log = os.path.join(self.prefix, "browser.log")
         self.xvfb = None
         self.display = None
@@ -279,6 +283,7 @@ class Session:
                    WINEDLLOVERRIDES="mscoree,mshtml=")
         if self.display:
             env["DISPLAY"] = self.display
+        env.update(self.extra_env)
         return env
 
     def ensure_prefix(self):
@@ -286,7 +291,9 @@ class Session:
         no audio, no 2-second waits for unmanaged windows, the Liberation fonts
         for the core faces, and a browser command that logs what it opens."""
         os.makedirs(BUILD_DIR, exist_ok=True)
-        with open(os.path.join(BUILD_DIR, ".wine-e2e.lock"), "w") as lock:
+        lock_path = os.path.join(os.path.dirname(self.prefix),
+                                 ".%s.lock" % os.path.basename(self.prefix))
+        with open(lock_path, "w") as lock:
             fcntl.flock(lock, fcntl.LOCK_EX)
             # The marker names the settings' version: a prefix made by an
             # older harness is set up again.
@@ -561,6 +568,9 @@ class Session:
     def watch(self, ms):
         return Watcher(self, ms)
 
+    def serve(self):
+        return ProbeServer(self)
+
     # ---- registry
     def reg(self, args, check=True):
         return run([WINE, "reg"] + args, timeout=30, env=self.env, check=check)
@@ -622,6 +632,55 @@ class Session:
 
     def image(self, name):
         return Image.open(self.screenshot(name)).convert("RGB")
+
+
+class ProbeServer:
+    """One probe that stays up and answers requests on its standard input:
+    a look at the program then costs milliseconds, not a start of Wine."""
+
+    def __init__(self, session):
+        self.session = session
+        self.proc = subprocess.Popen([WINE, PROBE, "serve"], env=session.env,
+                                     stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                     stderr=subprocess.DEVNULL, start_new_session=True)
+        self.buffer = b""
+        session.watchers.append(self)
+
+    def ask(self, *args, timeout=30):
+        """The answer's lines, split into fields."""
+        if self.proc.poll() is not None:
+            raise E2EError("the serving probe ended with %s" % self.proc.returncode)
+        self.proc.stdin.write((" ".join(str(a) for a in args) + "\n").encode("latin-1"))
+        self.proc.stdin.flush()
+        end = time.monotonic() + timeout
+        lines = []
+        while True:
+            while b"\n" in self.buffer:
+                line, self.buffer = self.buffer.split(b"\n", 1)
+                fields = line.decode("latin-1").split()
+                if fields == ["done"]:
+                    return lines
+                if fields:
+                    lines.append(fields)
+            left = end - time.monotonic()
+            if left <= 0 or not select.select([self.proc.stdout], [], [], left)[0]:
+                raise E2EError("the serving probe did not answer %s" % (args,))
+            chunk = os.read(self.proc.stdout.fileno(), 65536)
+            if not chunk:
+                raise E2EError("the serving probe ended while answering %s" % (args,))
+            self.buffer += chunk
+
+    def stop(self):
+        if self.proc.poll() is None:
+            self.proc.kill()
+        try:
+            self.proc.wait(10)
+        except subprocess.TimeoutExpired:
+            pass
+        self.proc.stdin.close()
+        self.proc.stdout.close()
+        if self in self.session.watchers:
+            self.session.watchers.remove(self)
 
 
 class Watcher:
