@@ -11,7 +11,7 @@
 //   prop <role> <id> <name> prop <value>     (id 0: the window itself)
 //   tooltip                 tooltip <visible> <left> <top> <right> <bottom> <hex>
 //   proptext <role> <id>    proptext <hex>   (Prop_Text of any control; id 0: the window)
-//   dialogs                 dialog <hwnd> <hex title> <left> <top> <right> <bottom>
+//   dialogs                 dialog <hwnd> <hex title> <left> <top> <right> <bottom> <owner role>
 //                           button <hwnd> <hex text> <left> <top> <right> <bottom>
 //                           static <hwnd> <hex text> <left> <top> <right> <bottom>
 //   walk <n>                from the question on display, n steps with the Down
@@ -268,6 +268,15 @@ BOOL CALLBACK PrintButton(HWND w, LPARAM) {
     return TRUE;
 }
 
+// The role of the window that owns a dialog: a module's box can lie under
+// another module, which the panel shows meanwhile.
+const char* OwnerRole(HWND dialog) {
+    HWND owner = GetWindow(dialog, GW_OWNER);
+    for (const Role& role : Roles)
+        if (owner && FindWindowA(role.Class, nullptr) == owner) return role.Name;
+    return "-";
+}
+
 void Dialogs() {
     Search s = FindProcessWindows("#32770");
     for (int i = 0; i < s.Count; ++i) {
@@ -277,7 +286,7 @@ void Dialogs() {
         GetWindowTextA(w, title, sizeof title);
         printf("dialog %p %s", (void*)w, Hex(title).c_str());
         PrintRect(w);
-        printf("\n");
+        printf(" %s\n", OwnerRole(w));
         EnumChildWindows(w, PrintButton, 0);
     }
 }
