@@ -144,35 +144,61 @@ __attribute__((target("avx2"))) const char* FindAvx2(const char* p, const Search
 }
 // 64 positions per compare, and the compare of the last byte runs only where
 // the first matched, so both take one instruction each.
+#define KORVANE_MATCH64(at, firsts, finals, tail)                                                  \
+    _mm512_mask_cmpeq_epi8_mask(_mm512_cmpeq_epi8_mask(_mm512_loadu_si512(at), firsts),            \
+                                _mm512_loadu_si512((at) + (tail)), finals)
+
+// Rounds of 256 positions from p while all of them are at most Last; stops
+// at the first round with a candidate and leaves its four masks in found.
+// It calls nothing, so the two byte vectors stay in registers for the whole
+// sweep: with a call in the loop they live on the stack and every round
+// loads them back beside its own eight loads.
+__attribute__((target("avx512bw"), noinline)) const char* Rounds512(const char* p, const Search& s,
+                                                                    __mmask64 found[4]) {
+    const __m512i firsts = _mm512_set1_epi8(s.Key[0]);
+    const __m512i finals = _mm512_set1_epi8(s.Key[s.Length - 1]);
+    const size_t tail = s.Length - 1;
+    for (; s.Last - p >= 255; p += 256) {
+        // Asking for the lines two rounds ahead measured a few per cent
+        // faster on pools of the shipped size; never beyond the range.
+        if (s.Last - p >= 767)
+            for (int i = 512; i < 768; i += 64)
+                _mm_prefetch(p + i, _MM_HINT_T0);
+        __mmask64 m0 = KORVANE_MATCH64(p, firsts, finals, tail);
+        __mmask64 m1 = KORVANE_MATCH64(p + 64, firsts, finals, tail);
+        __mmask64 m2 = KORVANE_MATCH64(p + 128, firsts, finals, tail);
+        __mmask64 m3 = KORVANE_MATCH64(p + 192, firsts, finals, tail);
+        if (!_kortestz_mask64_u8(_kor_mask64(m0, m1), _kor_mask64(m2, m3))) {
+            found[0] = m0, found[1] = m1, found[2] = m2, found[3] = m3;
+            break;
+        }
+    }
+    return p;
+}
+
 __attribute__((target("avx512bw"))) const char* FindAvx512(const char* p, const Search& s) {
     const __m512i firsts = _mm512_set1_epi8(s.Key[0]);
     const __m512i finals = _mm512_set1_epi8(s.Key[s.Length - 1]);
     const size_t tail = s.Length - 1;
-#define KORVANE_MATCH64(at)                                                                        \
-    _mm512_mask_cmpeq_epi8_mask(_mm512_cmpeq_epi8_mask(_mm512_loadu_si512(at), firsts),            \
-                                _mm512_loadu_si512((at) + tail), finals)
     if (s.Last - p >= 63) {
-        if (const char* found = CheckCandidates(p, KORVANE_MATCH64(p), s)) return found;
+        if (const char* found = CheckCandidates(p, KORVANE_MATCH64(p, firsts, finals, tail), s))
+            return found;
         p = NextAligned(p, 64);
     }
-    while (s.Last - p >= 255) {
-        __mmask64 m0 = KORVANE_MATCH64(p), m1 = KORVANE_MATCH64(p + 64);
-        __mmask64 m2 = KORVANE_MATCH64(p + 128), m3 = KORVANE_MATCH64(p + 192);
-        if (m0 | m1 | m2 | m3) {
-            if (const char* found = CheckCandidates(p, m0, s)) return found;
-            if (const char* found = CheckCandidates(p + 64, m1, s)) return found;
-            if (const char* found = CheckCandidates(p + 128, m2, s)) return found;
-            if (const char* found = CheckCandidates(p + 192, m3, s)) return found;
-        }
+    __mmask64 masks[4];
+    while (s.Last - (p = Rounds512(p, s, masks)) >= 255) {
+        for (int i = 0; i < 4; ++i)
+            if (const char* found = CheckCandidates(p + 64 * i, masks[i], s)) return found;
         p += 256;
     }
     while (s.Last - p >= 63) {
-        if (const char* found = CheckCandidates(p, KORVANE_MATCH64(p), s)) return found;
+        if (const char* found = CheckCandidates(p, KORVANE_MATCH64(p, firsts, finals, tail), s))
+            return found;
         p += 64;
     }
-#undef KORVANE_MATCH64
     return FindBytes(p, s);
 }
+#undef KORVANE_MATCH64
 #endif
 
 int ProcessorWidth() {
