@@ -26,7 +26,8 @@ import korvane_session as k
 ACTIONS = int(os.environ.get("KORVANE_SOAK_ACTIONS", "2000"))
 SEED = int(os.environ.get("KORVANE_SOAK_SEED", "20261209"))
 PREFIX = os.environ.get("KORVANE_SOAK_PREFIX") or None
-QUEUE = "KorvaneSoakPDF"
+# Its own queue beside a test run, whose soak adds and removes the other.
+QUEUE = "KorvaneSoakPDF" if PREFIX is None else "KorvaneSoakByHandPDF"
 # Growth allowed after the warm-up, counted in the same state each time:
 # none in windows; a few kernel handles and GDI objects that system libraries
 # cache on the first use of a path the warm-up did not take; pages for heap
