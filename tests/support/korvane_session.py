@@ -634,6 +634,19 @@ class Session:
         return Image.open(self.screenshot(name)).convert("RGB")
 
 
+def end_probe(helper):
+    """Ends a probe that runs beside the test (a server or a watcher) and
+    forgets it; its pipes are the caller's to close."""
+    if helper.proc.poll() is None:
+        helper.proc.kill()
+    try:
+        helper.proc.wait(10)
+    except subprocess.TimeoutExpired:
+        pass
+    if helper in helper.session.watchers:
+        helper.session.watchers.remove(helper)
+
+
 class ProbeServer:
     """One probe that stays up and answers requests on its standard input:
     a look at the program then costs milliseconds, not a start of Wine."""
@@ -671,16 +684,9 @@ class ProbeServer:
             self.buffer += chunk
 
     def stop(self):
-        if self.proc.poll() is None:
-            self.proc.kill()
-        try:
-            self.proc.wait(10)
-        except subprocess.TimeoutExpired:
-            pass
+        end_probe(self)
         self.proc.stdin.close()
         self.proc.stdout.close()
-        if self in self.session.watchers:
-            self.session.watchers.remove(self)
 
 
 class Watcher:
@@ -751,16 +757,9 @@ class Watcher:
             return list(self.events[position:])
 
     def stop(self):
-        if self.proc.poll() is None:
-            self.proc.kill()
-        try:
-            self.proc.wait(10)
-        except subprocess.TimeoutExpired:
-            pass
+        end_probe(self)
         self.thread.join(5)
         self.proc.stdout.close()
-        if self in self.session.watchers:
-            self.session.watchers.remove(self)
 
 
 # ------------------------------------------------------------------ pictures
