@@ -291,6 +291,15 @@ void Dialogs() {
     }
 }
 
+// What a user does for a box that lies under another window: brings it to the
+// top from the taskbar.
+void Raise(const char* handle) {
+    HWND w = (HWND)(UINT_PTR)strtoull(handle, nullptr, 16);
+    bool raised = IsWindow(w) && SetWindowPos(w, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    if (raised) SetForegroundWindow(w);
+    printf("raised %d\n", raised ? 1 : 0);
+}
+
 void Menu() {
     Search s = FindProcessWindows("#32768");
     for (int i = 0; i < s.Count; ++i) {
@@ -654,6 +663,8 @@ bool RunCommand(int argc, char** argv, int& i) {
         i += 8;
     } else if (strcmp(command, "dialogs") == 0) {
         Dialogs();
+    } else if (strcmp(command, "raise") == 0) {
+        Raise(next("0"));
     } else if (strcmp(command, "menu") == 0) {
         Menu();
     } else if (strcmp(command, "command") == 0) {

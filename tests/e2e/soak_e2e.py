@@ -114,6 +114,10 @@ class Walk:
         self.recent.append("%d %s" % (self.count, what))
 
     def fail(self, what):
+        try:
+            self.s.image("failure")  # what the screen showed, beside the log
+        except Exception:  # noqa: BLE001 - the failure itself is what counts
+            pass
         raise k.E2EError("%s (seed %d, after action %d; the last ones: %s)"
                          % (what, SEED, self.count, "; ".join(self.recent)))
 
@@ -204,18 +208,28 @@ class Walk:
             self.answer(state["dialogs"])
         self.fail("boxes and dialogs keep coming")
 
-    def uncover(self, dialog, attempt=0):
+    def uncover(self, dialog):
         """What a user does for a box or dialog that another window hides: the
         module that owns it is shown again (under Wine a module raised over
-        its own box can hide it too); else the module over it is hidden."""
-        if dialog["owner"] in MODULE_KEYS and (attempt % 2 == 0 or not self.shown(dialog["owner"])):
+        its own box can hide it too), else the module over it is hidden; when
+        that has not brought it up twice (the panel key may lie under another
+        box), it is brought to the top from the taskbar."""
+        attempt = self.uncovered.get(dialog["hwnd"], 0)
+        self.uncovered[dialog["hwnd"]] = attempt + 1
+        if attempt >= 2:
+            self.note("uncover: raise %r" % dialog["title"])
+            self.server.ask("raise", dialog["hwnd"])
+            time.sleep(0.05)
+        elif dialog["owner"] in MODULE_KEYS and (attempt == 0 or not self.shown(dialog["owner"])):
             self.press_key("main", k.PANEL_KEYS, MODULE_KEYS[dialog["owner"]],
                            "uncover: show the %s module" % dialog["owner"])
         else:
             self.press_key("border", k.BORDER_KEYS, k.ID_HIDE, "uncover: hide")
+        return attempt
 
     def answer(self, dialogs):
-        owners = [d for d in dialogs if d["owner"] in MODULE_KEYS and not self.shown(d["owner"])]
+        owners = [d for d in dialogs if d["owner"] in MODULE_KEYS and not self.shown(d["owner"])
+                  and self.uncovered.get(d["hwnd"], 0) < 2]
         if owners:
             return self.uncover(owners[0])
         by_title = {d["title"]: d for d in dialogs}
@@ -260,12 +274,9 @@ class Walk:
                       "%r to answer" % dialog["title"])
             self.uncovered.pop(dialog["hwnd"], None)
         except k.E2EError:
-            # Four times in a row: it is not hidden, it is stuck.
-            attempt = self.uncovered.get(dialog["hwnd"], 0)
-            if attempt >= 4:
+            # Shown again, hidden over, raised twice: it is not hidden, it is stuck.
+            if self.uncover(dialog) >= 4:
                 raise
-            self.uncovered[dialog["hwnd"]] = attempt + 1
-            self.uncover(dialog, attempt)
 
     def find(self, dialog, labels):
         return [b for b in dialog["buttons"] if label(b) in labels]
