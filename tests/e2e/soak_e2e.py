@@ -114,10 +114,6 @@ class Walk:
         self.recent.append("%d %s" % (self.count, what))
 
     def fail(self, what):
-        try:
-            self.s.image("failure")  # what the screen showed, beside the log
-        except Exception:  # noqa: BLE001 - the failure itself is what counts
-            pass
         raise k.E2EError("%s (seed %d, after action %d; the last ones: %s)"
                          % (what, SEED, self.count, "; ".join(self.recent)))
 
@@ -234,7 +230,6 @@ class Walk:
                            "uncover: show the %s module" % dialog["owner"])
         else:
             self.press_key("border", k.BORDER_KEYS, k.ID_HIDE, "uncover: hide")
-        return attempt
 
     def answer(self, dialogs):
         owners = [d for d in dialogs if d["owner"] in MODULE_KEYS and not self.shown(d["owner"])
@@ -284,8 +279,9 @@ class Walk:
             self.uncovered.pop(dialog["hwnd"], None)
         except k.E2EError:
             # Shown again, hidden over, raised twice: it is not hidden, it is stuck.
-            if self.uncover(dialog) >= 4:
+            if self.uncovered.get(dialog["hwnd"], 0) >= 4:
                 raise
+            self.uncover(dialog)
 
     def find(self, dialog, labels):
         return [b for b in dialog["buttons"] if label(b) in labels]
